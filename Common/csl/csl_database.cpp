@@ -1,0 +1,20 @@
+#include "csl_database.hpp"
+
+namespace csl_database {
+
+void report(std::string_view prefix, const csl_platform::status& failure, std::string_view step,
+            const std::string& file_name, std::optional<std::int64_t> position) {
+  std::string line(prefix);
+  line += failure.message();
+  line += ' ';
+  line += failure.name();
+  line += step;
+  line += file_name;
+  if (position) {
+    line += " position ";
+    line += csl_system_numbers::image_of(*position);
+  }
+  csl_output::put_line(line);
+}
+
+}  // namespace csl_database

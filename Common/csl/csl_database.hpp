@@ -1,0 +1,380 @@
+// A store of fixed-size records ("items"), each filed under a key at a fixed index
+// position. Two files side by side: the index file holds one header record (three
+// passwords, three counters and one entry per position with key, state and
+// modification time), the item file one item record per position. Other processes
+// use the same files at the same time; a position is guarded by its lock file.
+// File failures are reported, one line each, and never raised.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "csl_exceptions.hpp"
+#include "csl_fixed_text.hpp"
+#include "csl_output.hpp"
+#include "csl_platform.hpp"
+#include "csl_ranged.hpp"
+#include "csl_system_numbers.hpp"
+#include "csl_time.hpp"
+
+namespace csl_database {
+
+enum class key_state : std::uint8_t { empty = 0, read_only = 1, read_write = 2 };
+enum class access_mode : std::uint8_t { none, read, write, control };
+
+using password = csl::fixed_text<10>;
+using counter = csl::ranged<std::int32_t, 0, std::numeric_limits<std::int32_t>::max()>;
+
+// A lock that cannot be had after this many waits is reported and ignored.
+inline constexpr double lock_wait_seconds = 0.25;
+inline constexpr int lock_retries = 20;
+
+// One index entry: the key, its state and the time of its last change.
+template <class Key>
+struct key_rec {
+  Key details;
+  key_state state = key_state::empty;
+  std::array<std::uint8_t, 3> fill{};  // carried through unchanged
+  csl_time::time mod_time;
+};
+
+// The index file's single record. Positions are 1-based: entry(p) is index[p - 1].
+template <class Key, int Positions>
+struct header_rec {
+  std::array<password, 3> passwords;
+  std::array<std::uint8_t, 2> fill{};  // carried through unchanged
+  std::array<counter, 3> number;
+  std::array<key_rec<Key>, Positions> index;
+
+  key_rec<Key>& entry(int position) { return index[static_cast<std::size_t>(position - 1)]; }
+  const key_rec<Key>& entry(int position) const {
+    return index[static_cast<std::size_t>(position - 1)];
+  }
+};
+
+// Literals of the file steps in a report line.
+inline constexpr std::string_view raised_opening = " raised opening ";
+inline constexpr std::string_view raised_reading = " raised reading ";
+inline constexpr std::string_view raised_writing = " raised writing ";
+inline constexpr std::string_view raised_creating = " raised creating ";
+inline constexpr std::string_view raised_closing = " raised closing ";
+
+// Writes one report line: prefix, failure message, blank, failure name, step, file
+// name and, for item records, " position " and the position's image.
+void report(std::string_view prefix, const csl_platform::status& failure, std::string_view step,
+            const std::string& file_name, std::optional<std::int64_t> position = std::nullopt);
+
+// Traits give the item and key types, the null item, the key's validity and
+// position, the item's key, the number of positions and the instance's name.
+template <class Traits>
+class store {
+ public:
+  using item = typename Traits::item;
+  using key = typename Traits::key;
+  static constexpr int positions = Traits::positions;
+  using key_record = key_rec<key>;
+  using header_type = header_rec<key, positions>;
+
+  static_assert(sizeof(key_record) == sizeof(key) + 28);
+  static_assert(offsetof(key_record, state) == sizeof(key));
+  static_assert(offsetof(key_record, mod_time) == sizeof(key) + 4);
+  static_assert(offsetof(header_type, fill) == 30 && offsetof(header_type, number) == 32);
+  static_assert(offsetof(header_type, index) == 44);
+  static_assert(sizeof(header_type) == 44 + positions * sizeof(key_record));
+
+  class initialisation_error : public csl::named_error {
+   public:
+    explicit initialisation_error(std::string place)
+        : named_error(std::string(Traits::module_name) + ".INITIALISATION_ERROR",
+                      std::move(place)) {}
+  };
+  class key_error : public csl::named_error {
+   public:
+    explicit key_error(std::string place)
+        : named_error(std::string(Traits::module_name) + ".KEY_ERROR", std::move(place)) {}
+  };
+  class state_error : public csl::named_error {
+   public:
+    explicit state_error(std::string place)
+        : named_error(std::string(Traits::module_name) + ".STATE_ERROR", std::move(place)) {}
+  };
+  class iterator_error : public csl::named_error {
+   public:
+    explicit iterator_error(std::string place)
+        : named_error(std::string(Traits::module_name) + ".ITERATOR_ERROR", std::move(place)) {}
+  };
+
+  store() : headers_(std::make_unique<std::array<header_type, 2>>()) {}
+
+  // Start-up: takes the base file name and the null item, marks every entry's key
+  // not valid and leaves the store uninitialised.
+  void start_up(std::string base_name, const item& null_item) {
+    file_name_ = std::move(base_name);
+    index_file_name_ = file_name_ + "_INDEX";
+    null_item_ = null_item;
+    for (header_type& h : *headers_) reset(h);
+    current_ = 0;
+    db_initialised_ = false;
+  }
+
+  // Opens both files (creating either when it does not exist) and loads the index.
+  void initialise() {
+    if (db_initialised_) throw initialisation_error("csl_database.initialise");
+    db_initialised_ = true;
+    initialise_item_file();
+    initialise_index_file();
+  }
+
+  bool is_initialised() const { return db_initialised_; }
+
+  // Rereads the index under the lock of position 1.
+  void load_index() {
+    held_lock guard(*this, 1, read_lock(1));
+    read_index();
+  }
+
+  // The item at the key's position, after rereading the index.
+  item item_of(const key& the_key) { return keyed_read(the_key, true, "csl_database.item_of"); }
+  // The same, trusting the index as last loaded.
+  item fast_item_of(const key& the_key) {
+    return keyed_read(the_key, false, "csl_database.fast_item_of");
+  }
+
+  // Loads the header from the index file. Each step is reported on its own and a
+  // failed step does not stop the next; a failed read keeps the header as it was.
+  void read_index() {
+    constexpr std::string_view prefix = "csl_database: read_index ";
+    csl_platform::file f;
+    step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_only, f),
+         raised_opening, index_file_name_);
+    step(prefix, read_header(f), raised_reading, index_file_name_);
+    step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
+  }
+
+  // Reads item record from_position; returns whether the whole record was read. A
+  // failed read leaves the item zero, never partly read.
+  bool read_item(item& the_item, int from_position) {
+    constexpr std::string_view prefix = "csl_database: read_item ";
+    csl_platform::file f;
+    step(prefix, csl_platform::open(file_name_, csl_platform::open_mode::read_only, f),
+         raised_opening, file_name_);
+    bool whole = step(prefix, csl_platform::read_record(f, from_position, &the_item, sizeof(item)),
+                      raised_reading, file_name_, from_position);
+    if (!whole) the_item = item{};
+    step(prefix, csl_platform::close(f), raised_closing, file_name_);
+    return whole;
+  }
+
+  // Writes a new index file from the header: blank passwords, every entry empty.
+  void create_index_file() {
+    constexpr std::string_view prefix = "csl_database: create_index_file ";
+    csl_output::put_line("csl_database: creating new index file " + index_file_name_);
+    header_type& h = header();
+    h.passwords.fill(password::blanks());
+    for (key_record& e : h.index) e.state = key_state::empty;
+    csl_platform::file f;
+    if (!creation_step(prefix, csl_platform::create(index_file_name_, f), raised_creating,
+                       index_file_name_)) {
+      return;
+    }
+    if (!creation_step(prefix, csl_platform::write_record(f, 1, &h, sizeof(header_type)),
+                       raised_writing, index_file_name_)) {
+      return;
+    }
+    creation_step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
+  }
+
+  // Writes a new item file of one null item per position.
+  void create_item_file() {
+    constexpr std::string_view prefix = "csl_database: create_item_file ";
+    csl_output::put_line("csl_database: creating new file " + file_name_);
+    csl_platform::file f;
+    if (!creation_step(prefix, csl_platform::create(file_name_, f), raised_creating, file_name_)) {
+      return;
+    }
+    for (int p = 1; p <= positions; ++p) {
+      if (!creation_step(prefix, csl_platform::write_record(f, p, &null_item_, sizeof(item)),
+                         raised_writing, file_name_)) {
+        return;
+      }
+    }
+    creation_step(prefix, csl_platform::close(f), raised_closing, file_name_);
+  }
+
+  // Writes the header as record 1 of the index file; independent reported steps.
+  void write_index() {
+    constexpr std::string_view prefix = "csl_database: write_index ";
+    csl_platform::file f;
+    step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_write, f),
+         raised_opening, index_file_name_);
+    step(prefix, csl_platform::write_record(f, 1, &header(), sizeof(header_type)), raised_writing,
+         index_file_name_);
+    step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
+  }
+
+  // Writes one item record in place; the other records stay as they are.
+  void write_item(const item& the_item, int at_position) {
+    constexpr std::string_view prefix = "csl_database: write_item ";
+    csl_platform::file f;
+    step(prefix, csl_platform::open(file_name_, csl_platform::open_mode::write_only, f),
+         raised_opening, file_name_);
+    step(prefix, csl_platform::write_record(f, at_position, &the_item, sizeof(item)),
+         raised_writing, file_name_, at_position);
+    step(prefix, csl_platform::close(f), raised_closing, file_name_);
+  }
+
+  // Takes the lock file of a position, waiting if needed; after the last retry the
+  // caller carries on as if it held the lock.
+  void lock(int index) {
+    if (!take_lock(index)) report_lock_failure(index);
+  }
+
+  // Takes the lock file only when nobody holds it; never waits for a holder.
+  bool read_lock(int index) {
+    csl_platform::file probe;
+    csl_platform::status s =
+        csl_platform::open(lock_file_name(index), csl_platform::open_mode::read_only, probe);
+    if (s.ok()) {
+      csl_platform::close(probe);
+      return false;
+    }
+    if (!s.missing()) return false;
+    if (take_lock(index)) return true;
+    report_lock_failure(index);
+    return false;
+  }
+
+  // Removes the lock file; a failure to remove it is ignored.
+  void unlock(int index) { csl_platform::remove(lock_file_name(index)); }
+
+  const header_type& header() const { return (*headers_)[current_]; }
+  header_type& header() { return (*headers_)[current_]; }
+  const std::string& file_name() const { return file_name_; }
+  const std::string& index_file_name() const { return index_file_name_; }
+  // The base name, "_LOCK_" and the position's image with its leading blank.
+  std::string lock_file_name(int index) const {
+    return file_name_ + "_LOCK_" + csl_system_numbers::image_of(index);
+  }
+
+ private:
+  // All bytes zero: every key not valid, every entry empty.
+  static void reset(header_type& h) {
+    h.passwords = {};
+    h.fill = {};
+    h.number = {};
+    for (key_record& e : h.index) e = key_record{};
+  }
+
+  // Releases a lock on every way out when it was taken.
+  class held_lock {
+   public:
+    held_lock(store& s, int index, bool locked) : store_(s), index_(index), locked_(locked) {}
+    held_lock(const held_lock&) = delete;
+    held_lock& operator=(const held_lock&) = delete;
+    ~held_lock() {
+      if (locked_) store_.unlock(index_);
+    }
+
+   private:
+    store& store_;
+    int index_;
+    bool locked_;
+  };
+
+  item keyed_read(const key& the_key, bool reread_index, const char* place) {
+    if (!db_initialised_) throw initialisation_error(place);
+    if (!Traits::is_valid(the_key)) throw key_error(place);
+    // Only the key's position matters; the key stored in the entry is not compared.
+    int position = Traits::index_of(the_key);
+    held_lock guard(*this, position, read_lock(position));
+    if (reread_index) read_index();
+    if (header().entry(position).state == key_state::empty) throw state_error(place);
+    item result{};
+    read_item(result, position);
+    return result;
+  }
+
+  // Reads into the spare header and makes it current only when the read is whole.
+  csl_platform::status read_header(csl_platform::file& f) {
+    int spare = 1 - current_;
+    csl_platform::status s =
+        csl_platform::read_record(f, 1, &(*headers_)[spare], sizeof(header_type));
+    if (s.ok()) current_ = spare;
+    return s;
+  }
+
+  void initialise_item_file() {
+    csl_platform::file f;
+    csl_platform::status s = csl_platform::open(file_name_, csl_platform::open_mode::read_write, f);
+    if (s.missing()) {
+      create_item_file();
+      return;
+    }
+    if (!creation_step("csl_database: ", s, raised_opening, file_name_)) return;
+    creation_step("csl_database: initialise_item_file ", csl_platform::close(f), raised_closing,
+                  file_name_);
+  }
+
+  void initialise_index_file() {
+    constexpr std::string_view prefix = "csl_database: initialise_index_file ";
+    csl_platform::file f;
+    csl_platform::status s =
+        csl_platform::open(index_file_name_, csl_platform::open_mode::read_write, f);
+    if (s.missing()) {
+      create_index_file();
+      return;
+    }
+    if (!creation_step(prefix, s, raised_opening, index_file_name_)) return;
+    if (!creation_step(prefix, read_header(f), raised_reading, index_file_name_)) return;
+    creation_step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
+  }
+
+  // A reported step that leaves the store as it is.
+  static bool step(std::string_view prefix, const csl_platform::status& s, std::string_view verb,
+                   const std::string& name, std::optional<std::int64_t> position = std::nullopt) {
+    if (!s.ok()) report(prefix, s, verb, name, position);
+    return s.ok();
+  }
+
+  // A reported step of opening or creating the files: a failure leaves the store
+  // uninitialised, so that later keyed operations refuse to run.
+  bool creation_step(std::string_view prefix, const csl_platform::status& s, std::string_view verb,
+                     const std::string& name) {
+    if (s.ok()) return true;
+    report(prefix, s, verb, name);
+    db_initialised_ = false;
+    return false;
+  }
+
+  // At most lock_retries + 1 attempts and lock_retries waits.
+  bool take_lock(int index) {
+    const std::string name = lock_file_name(index);
+    for (int attempt = 0;; ++attempt) {
+      if (csl_platform::create_exclusive(name).ok()) return true;
+      if (attempt == lock_retries) return false;
+      csl_platform::sleep_seconds(lock_wait_seconds);
+    }
+  }
+
+  void report_lock_failure(int index) const {
+    csl_output::put_line("csl_database: error waiting on lock file " + lock_file_name(index) +
+                         " - carrying on anyway!");
+  }
+
+  std::string file_name_;
+  std::string index_file_name_;
+  item null_item_{};
+  // The current header and a spare that a read fills before it becomes current.
+  std::unique_ptr<std::array<header_type, 2>> headers_;
+  int current_ = 0;
+  bool db_initialised_ = false;
+};
+
+}  // namespace csl_database

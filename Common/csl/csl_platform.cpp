@@ -1,0 +1,170 @@
+#include "csl_platform.hpp"
+
+#include <fcntl.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <utility>
+
+namespace csl_platform {
+namespace {
+
+fault_hook& the_fault_hook() {
+  static fault_hook hook;
+  return hook;
+}
+
+sleep_hook& the_sleep_hook() {
+  static sleep_hook hook;
+  return hook;
+}
+
+int injected(step s, std::string_view name) {
+  const fault_hook& hook = the_fault_hook();
+  return hook ? hook(s, name) : 0;
+}
+
+status last_error() {
+  return status{errno};
+}
+
+off_t offset_of(std::int64_t position, std::size_t size) {
+  return static_cast<off_t>(position - 1) * static_cast<off_t>(size);
+}
+
+int flags_of(open_mode mode) {
+  switch (mode) {
+    case open_mode::read_only:
+      return O_RDONLY;
+    case open_mode::write_only:
+      return O_WRONLY;
+    case open_mode::read_write:
+      return O_RDWR;
+  }
+  return O_RDONLY;
+}
+
+}  // namespace
+
+bool status::missing() const {
+  return error == ENOENT;
+}
+
+std::string status::message() const {
+  if (error == short_read_error) return "end of file";
+  return std::strerror(error);
+}
+
+std::string status::name() const {
+  if (error == short_read_error) return "SHORT_READ";
+  if (const char* n = strerrorname_np(error)) return n;
+  return "ERRNO_" + std::to_string(error);
+}
+
+file::~file() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+status open(const std::string& name, open_mode mode, file& out) {
+  if (int e = injected(step::open, name)) return status{e};
+  int fd = ::open(name.c_str(), flags_of(mode) | O_CLOEXEC);
+  if (fd < 0) return last_error();
+  if (out.fd_ >= 0) ::close(out.fd_);
+  out.fd_ = fd;
+  out.name_ = name;
+  return {};
+}
+
+status create(const std::string& name, file& out) {
+  if (int e = injected(step::create, name)) return status{e};
+  int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return last_error();
+  if (out.fd_ >= 0) ::close(out.fd_);
+  out.fd_ = fd;
+  out.name_ = name;
+  return {};
+}
+
+status read_record(file& f, std::int64_t position, void* buffer, std::size_t size) {
+  if (f.fd_ < 0) return status{EBADF};
+  if (int e = injected(step::read, f.name_)) return status{e};
+  auto* bytes = static_cast<unsigned char*>(buffer);
+  std::size_t done = 0;
+  while (done < size) {
+    ssize_t n = ::pread(f.fd_, bytes + done, size - done,
+                        offset_of(position, size) + static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return last_error();
+    if (n == 0) return status{short_read_error};
+    done += static_cast<std::size_t>(n);
+  }
+  return {};
+}
+
+status write_record(file& f, std::int64_t position, const void* buffer, std::size_t size) {
+  if (f.fd_ < 0) return status{EBADF};
+  if (int e = injected(step::write, f.name_)) return status{e};
+  const auto* bytes = static_cast<const unsigned char*>(buffer);
+  std::size_t done = 0;
+  while (done < size) {
+    ssize_t n = ::pwrite(f.fd_, bytes + done, size - done,
+                         offset_of(position, size) + static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return last_error();
+    done += static_cast<std::size_t>(n);
+  }
+  return {};
+}
+
+status close(file& f) {
+  if (f.fd_ < 0) return status{EBADF};
+  int e = injected(step::close, f.name_);
+  int fd = std::exchange(f.fd_, -1);
+  if (::close(fd) != 0 && e == 0) return last_error();
+  return status{e};
+}
+
+status create_exclusive(const std::string& name) {
+  if (int e = injected(step::create_exclusive, name)) return status{e};
+  int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return last_error();
+  ::close(fd);
+  return {};
+}
+
+status remove(const std::string& name) {
+  if (int e = injected(step::remove, name)) return status{e};
+  if (::unlink(name.c_str()) != 0) return last_error();
+  return {};
+}
+
+void sleep_seconds(double seconds) {
+  if (const sleep_hook& hook = the_sleep_hook()) {
+    hook(seconds);
+    return;
+  }
+  double whole = std::floor(seconds);
+  timespec wait{static_cast<time_t>(whole), static_cast<long>((seconds - whole) * 1e9)};
+  while (::nanosleep(&wait, &wait) != 0 && errno == EINTR) {
+  }
+}
+
+std::optional<std::string> environment_value(const char* variable) {
+  const char* value = std::getenv(variable);
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
+}
+
+void set_fault_hook(fault_hook hook) {
+  the_fault_hook() = std::move(hook);
+}
+void set_sleep_hook(sleep_hook hook) {
+  the_sleep_hook() = std::move(hook);
+}
+
+}  // namespace csl_platform

@@ -1,0 +1,83 @@
+// The thin layer between the library and the operating system: positioned record
+// files, exclusive creation and deletion of lock files, sleeping, the environment.
+// File failures come back as a status holding the errno; the store prints them.
+// Tests install a fault hook to make any step fail, because permission bits do not
+// stop root.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace csl_platform {
+
+// A read that found the end of the file before the whole record.
+inline constexpr int short_read_error = -1;
+
+struct status {
+  int error = 0;  // 0, an errno value, or short_read_error
+
+  bool ok() const { return error == 0; }
+  // The file (or a directory on its path) does not exist.
+  bool missing() const;
+  // Short text of the failure, as the C library words it.
+  std::string message() const;
+  // The failure's symbolic name: "ENOENT", "EACCES", ..., "SHORT_READ".
+  std::string name() const;
+};
+
+enum class open_mode { read_only, write_only, read_write };
+
+// An open record file. Closing is an explicit step with its own status; a file
+// still open when the object dies is closed silently.
+class file {
+ public:
+  file() = default;
+  file(const file&) = delete;
+  file& operator=(const file&) = delete;
+  ~file();
+
+  bool is_open() const { return fd_ >= 0; }
+
+ private:
+  friend status open(const std::string&, open_mode, file&);
+  friend status create(const std::string&, file&);
+  friend status read_record(file&, std::int64_t, void*, std::size_t);
+  friend status write_record(file&, std::int64_t, const void*, std::size_t);
+  friend status close(file&);
+
+  int fd_ = -1;
+  std::string name_;
+};
+
+// Opens an existing file; never creates one.
+status open(const std::string& name, open_mode mode, file& out);
+// Creates the file for reading and writing, replacing any file of that name.
+status create(const std::string& name, file& out);
+// Record `position` (1-based) of `size` bytes lies at byte (position - 1) * size.
+status read_record(file& f, std::int64_t position, void* buffer, std::size_t size);
+status write_record(file& f, std::int64_t position, const void* buffer, std::size_t size);
+status close(file& f);
+
+// Creates an empty file only if none of that name exists, atomically: of several
+// processes trying at once exactly one succeeds. The file is left closed.
+status create_exclusive(const std::string& name);
+status remove(const std::string& name);
+
+void sleep_seconds(double seconds);
+
+std::optional<std::string> environment_value(const char* variable);
+
+// Fault injection for tests. The hook sees every file step before it happens and
+// returns 0 to let it run, or the error to report instead (a closing step still
+// releases the descriptor). The sleep hook replaces the real sleep.
+enum class step { open, create, create_exclusive, read, write, close, remove };
+using fault_hook = std::function<int(step, std::string_view file_name)>;
+using sleep_hook = std::function<void(double seconds)>;
+void set_fault_hook(fault_hook hook);
+void set_sleep_hook(sleep_hook hook);
+
+}  // namespace csl_platform

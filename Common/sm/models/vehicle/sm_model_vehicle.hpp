@@ -1,0 +1,99 @@
+// The complete description of one vehicle: a 12864-byte record of eleven groups,
+// which is also the item record of the vehicle database, the default vehicle, a
+// handle whose groups are allocated separately, and the database's base file name.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "sm_model_vehicle_general.hpp"
+#include "sm_model_vehicle_kind.hpp"
+#include "sm_model_vehicle_physical.hpp"
+
+namespace sm_model_vehicle {
+
+// TODO: replace each block with its group record as the groups are laid out; until
+// then a group is its exact number of bytes, zero in the default record.
+template <std::size_t Size>
+struct opaque_group {
+  std::array<std::uint8_t, Size> bytes{};
+  friend bool operator==(const opaque_group&, const opaque_group&) = default;
+};
+
+using propulsion_group = opaque_group<88>;
+using speed_group = opaque_group<152>;
+using turn_dive_group = opaque_group<56>;
+using bb_group = opaque_group<656>;
+using fit_group = opaque_group<788>;
+using nb_group = opaque_group<5012>;
+using wb_group = opaque_group<1484>;
+using project_group = opaque_group<12>;
+using eaural_group = opaque_group<4440>;
+
+// The groups one after another with no gap; written to the item file as it stands.
+struct data {
+  sm_model_vehicle_general::group general;
+  sm_model_vehicle_physical::group physical;
+  propulsion_group propulsion;
+  speed_group speed;
+  turn_dive_group turn_dive;
+  bb_group bb;
+  fit_group fit;
+  nb_group nb;
+  wb_group wb;
+  project_group project;
+  eaural_group eaural;
+};
+
+static_assert(sizeof(data) == 12864);
+static_assert(offsetof(data, general) == 0 && offsetof(data, physical) == 92);
+static_assert(offsetof(data, propulsion) == 176 && offsetof(data, speed) == 264);
+static_assert(offsetof(data, turn_dive) == 416 && offsetof(data, bb) == 472);
+static_assert(offsetof(data, fit) == 1128 && offsetof(data, nb) == 1916);
+static_assert(offsetof(data, wb) == 6928 && offsetof(data, project) == 8412);
+static_assert(offsetof(data, eaural) == 8424);
+static_assert(offsetof(data, physical) + offsetof(sm_model_vehicle_physical::group, c200) == 116);
+static_assert(offsetof(data, physical) + offsetof(sm_model_vehicle_physical::group, c203) == 128);
+static_assert(offsetof(data, physical) + offsetof(sm_model_vehicle_physical::group, c215) == 140);
+
+// Each group null or owned here; a new handle has all eleven null.
+struct handle {
+  std::unique_ptr<sm_model_vehicle_general::group> general;
+  std::unique_ptr<sm_model_vehicle_physical::group> physical;
+  std::unique_ptr<propulsion_group> propulsion;
+  std::unique_ptr<speed_group> speed;
+  std::unique_ptr<turn_dive_group> turn_dive;
+  std::unique_ptr<bb_group> bb;
+  std::unique_ptr<fit_group> fit;
+  std::unique_ptr<nb_group> nb;
+  std::unique_ptr<wb_group> wb;
+  std::unique_ptr<project_group> project;
+  std::unique_ptr<eaural_group> eaural;
+};
+
+// Assembles the default record from the group defaults (after the group modules).
+void start_up();
+// Writes "sm_model_vehicle: Using " and the base name (after the configuration).
+void start_up_report();
+
+// The default vehicle record (not valid, temporary, every group its default).
+const data& default_();
+
+handle allocate_defaults();
+void set_defaults_in(handle& the_handle);
+void allocate(handle& the_handle);
+void deallocate(handle& the_handle);
+bool is_valid(const handle& the_handle);
+sm_model_vehicle_kind::model_kind kind_of(const handle& the_handle);
+sm_model_vehicle_kind::model_kind kind_of(const data& the_data);
+void copy_data_to_handle(const data& the_data, handle& to_handle);
+void copy_handle_to_data(const handle& the_handle, data& to_data);
+
+// "ACM_VDB_FILE" when set and not empty, else the path prefix followed by
+// "/target/data/vehicle/vehicle_db".
+std::string db_file_name();
+
+}  // namespace sm_model_vehicle

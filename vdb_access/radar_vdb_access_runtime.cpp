@@ -1,0 +1,53 @@
+// Start-up and shut-down of the library for C callers. Every module is started
+// here, explicitly and in dependency order, so that no module depends on another
+// from a static initialiser.
+#include <exception>
+#include <string>
+
+#include "csl_config.hpp"
+#include "csl_exceptions.hpp"
+#include "csl_output.hpp"
+#include "radar_vdb_access.h"
+#include "radar_vdb_access_internal.hpp"
+#include "sm_model_vehicle.hpp"
+#include "sm_model_vehicle_database.hpp"
+#include "sm_model_vehicle_general.hpp"
+#include "sm_model_vehicle_physical.hpp"
+
+namespace {
+
+bool started = false;
+
+void start_modules() {
+  // Group modules build their defaults, then the default record is assembled.
+  sm_model_vehicle_general::start_up();
+  sm_model_vehicle_physical::start_up();
+  sm_model_vehicle::start_up();
+  csl_config::start_up();
+  sm_model_vehicle::start_up_report();
+  sm_model_vehicle_database::start_up();
+  radar_vdb_access::start_up();
+}
+
+}  // namespace
+
+extern "C" {
+
+void adainit(void) {
+  if (started) return;
+  try {
+    start_modules();
+    started = true;
+  } catch (const csl::named_error& e) {
+    // Nothing may cross the C boundary; a failed start-up is reported.
+    csl_output::put_line("radar_vdb_access: start-up failed: " + e.full_name() + " " + e.message());
+  } catch (const std::exception& e) {
+    csl_output::put_line(std::string("radar_vdb_access: start-up failed: ") + e.what());
+  }
+}
+
+void adafinal(void) {
+  csl_output::flush();
+}
+
+}  // extern "C"
