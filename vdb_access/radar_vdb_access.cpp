@@ -4,6 +4,7 @@
 // zeros.
 #include "radar_vdb_access.h"
 
+#include <cstddef>
 #include <cstdlib>
 #include <exception>
 #include <new>
@@ -17,6 +18,8 @@
 #include "sm_model_vehicle_kind.hpp"
 
 static_assert(sizeof(Radar_Vdb_Access_Data_T) == 12);
+static_assert(offsetof(Radar_Vdb_Access_Data_T, C203_Height) == 4);
+static_assert(offsetof(Radar_Vdb_Access_Data_T, C215_Width) == 8);
 
 namespace radar_vdb_access {
 namespace {

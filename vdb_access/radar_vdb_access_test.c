@@ -7,6 +7,8 @@
 
 #include "radar_vdb_access.h"
 
+_Static_assert(sizeof(Radar_Vdb_Access_Data_T) == 12, "three floats, no padding");
+
 /* Copies the pointer form's record and releases it. */
 static Radar_Vdb_Access_Data_T take(Radar_Vdb_Access_Data_P myInfo_P) {
   Radar_Vdb_Access_Data_T myInfo_T = {0.0f, 0.0f, 0.0f};

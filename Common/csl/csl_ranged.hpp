@@ -26,7 +26,6 @@ class ranged {
 
   constexpr Storage value() const { return value_; }
   constexpr operator Storage() const { return value_; }  // NOLINT(google-explicit-constructor)
-  friend constexpr bool operator==(ranged, ranged) = default;
 
   template <std::integral V>
   static constexpr bool in_range(V v) {

@@ -1,0 +1,133 @@
+// Database files built byte by byte from the format tables, independently of the
+// library's own records, so that tests can compare what the library writes and
+// feed it files it did not make.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vdb_bytes {
+
+using bytes = std::vector<std::uint8_t>;
+
+inline constexpr std::size_t item_size = 12864;
+inline constexpr std::size_t index_size = 120044;
+inline constexpr std::size_t entry_size = 60;
+inline constexpr int positions = 2000;
+
+inline void put_u8(bytes& b, std::size_t at, unsigned v) {
+  b.at(at) = static_cast<std::uint8_t>(v);
+}
+
+inline void put_u16(bytes& b, std::size_t at, unsigned v) {
+  put_u8(b, at, v & 0xFF);
+  put_u8(b, at + 1, (v >> 8) & 0xFF);
+}
+
+inline void put_i32(bytes& b, std::size_t at, std::int32_t v) {
+  auto u = static_cast<std::uint32_t>(v);
+  for (int i = 0; i < 4; ++i) put_u8(b, at + i, (u >> (8 * i)) & 0xFF);
+}
+
+inline void put_f32(bytes& b, std::size_t at, float v) {
+  std::uint32_t u;
+  std::memcpy(&u, &v, 4);
+  put_i32(b, at, static_cast<std::int32_t>(u));
+}
+
+// Blank-padded, no terminator.
+inline void put_text(bytes& b, std::size_t at, std::size_t width, std::string_view text) {
+  for (std::size_t i = 0; i < width; ++i) put_u8(b, at + i, i < text.size() ? text[i] : ' ');
+}
+
+inline float f32_of(const bytes& b, std::size_t at) {
+  float v;
+  std::memcpy(&v, b.data() + at, 4);
+  return v;
+}
+
+// 50 yards as stored: float32(50) x float32(0.9144), rounded once.
+inline constexpr std::uint8_t fifty_yards[4] = {0x47, 0xE1, 0x36, 0x42};
+
+// The default vehicle record: general and physical group defaults, all else zero.
+inline bytes default_item() {
+  bytes b(item_size, 0);
+  // General group at 0.
+  put_u8(b, 0, 0x10);  // not valid, temp
+  put_u8(b, 1, 1);     // c100
+  put_text(b, 4, 12, "NONAME");
+  put_text(b, 16, 12, "UNKNOWN");
+  put_text(b, 28, 8, "UNKNOWN");
+  put_text(b, 40, 40, "");
+  put_text(b, 80, 3, "");
+  put_u16(b, 90, 1);  // c005
+  // Physical group at 92.
+  const std::size_t p = 92;
+  for (std::size_t mode = 0; mode < 3; ++mode) {
+    put_u8(b, p + 8 * mode + 1, 3);         // c205
+    put_u16(b, p + 8 * mode + 2, 20 * 64);  // c277, 20 dB
+  }
+  for (std::size_t i = 0; i < 4; ++i) {
+    b[p + 24 + i] = fifty_yards[i];  // c200
+    b[p + 36 + i] = fifty_yards[i];  // c203
+  }
+  put_f32(b, p + 48, 9.144F);                // c215, 10 yards
+  put_f32(b, p + 64, 45.0F * 0.017453292F);  // c220
+  put_u16(b, p + 68, 20 * 64);               // c257
+  put_u16(b, p + 70, 10 * 64);               // c258
+  put_f32(b, p + 72, 25.0F * 0.017453292F);  // c259
+  put_f32(b, p + 80, 10.0F);                 // c210
+  return b;
+}
+
+struct vehicle {
+  unsigned library_number;
+  bool temporary;
+  std::string name;
+  std::string class_name;
+  float length, height, width;
+
+  int position() const { return static_cast<int>(2 * library_number + (temporary ? 2 : 1)); }
+};
+
+inline bytes item_of(const vehicle& v) {
+  bytes b = default_item();
+  put_u8(b, 0, (v.temporary ? 0x10 : 0x00) | 0x01);
+  put_u16(b, 2, v.library_number);
+  put_text(b, 4, 12, v.name);
+  put_text(b, 16, 12, v.class_name);
+  put_f32(b, 116, v.length);
+  put_f32(b, 128, v.height);
+  put_f32(b, 140, v.width);
+  return b;
+}
+
+// A new index file: blank passwords, zero counters, every entry empty.
+inline bytes new_index() {
+  bytes b(index_size, 0);
+  for (std::size_t i = 0; i < 3; ++i) put_text(b, 10 * i, 10, "");
+  return b;
+}
+
+inline std::size_t entry_offset(int position) {
+  return 44 + entry_size * static_cast<std::size_t>(position - 1);
+}
+
+// An index entry for the vehicle: its key (class before name), the state and a time.
+inline void put_entry(bytes& index, const vehicle& v, unsigned state) {
+  const std::size_t e = entry_offset(v.position());
+  put_u8(index, e, (v.temporary ? 0x10 : 0x00) | 0x01);
+  put_u8(index, e + 1, 1);
+  put_u16(index, e + 2, v.library_number);
+  put_text(index, e + 4, 12, v.class_name);
+  put_text(index, e + 16, 12, v.name);
+  put_i32(index, e + 28, 0);
+  put_u8(index, e + 32, state);
+  const std::int32_t stamp[6] = {2026, 341, 9, 30, 15, 250};
+  for (std::size_t i = 0; i < 6; ++i) put_i32(index, e + 36 + 4 * i, stamp[i]);
+}
+
+}  // namespace vdb_bytes

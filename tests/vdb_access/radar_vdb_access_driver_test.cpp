@@ -1,0 +1,124 @@
+// The C test driver as a user runs it, against databases built byte by byte from
+// the file formats: its whole output, line for line.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "child_process.hpp"
+#include "test_files.hpp"
+#include "vdb_bytes.hpp"
+
+namespace {
+
+const std::vector<vdb_bytes::vehicle> fleet = {
+    {0, false, "LAUNCH", "PATROL", 20.0F, 5.0F, 4.5F},
+    {3, false, "ECHO II", "SSGN", 115.0F, 9.0F, 8.0F},
+    {500, true, "STORES SHIP", "AUXILIARY", 180.25F, 30.5F, 25.125F},
+    {995, false, "TRIALS SHIP", "TRIALS", 150.0F, 30.0F, 13.0F},
+    {999, false, "TARGET", "TEST", 50.0F, 10.0F, 10.0F},
+    {999, true, "TARGET MOD", "TEST", 60.0F, 12.0F, 12.0F},
+};
+
+std::string f(float v) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%f", static_cast<double>(v));
+  return text;
+}
+
+const std::string state_error =
+    "radar_vdb_access: SM_MODEL_VEHICLE_DATABASE.STATE_ERROR csl_database.item_of\n";
+const std::string out_of_range =
+    "radar_db_access: PassiveParameterIndex out of range (0 -  2000) - will return default\n";
+
+// What the driver prints for a database holding `present` (empty entries else).
+std::string expected_output(const std::string& base, const std::string& at_initialise,
+                            const std::map<int, vdb_bytes::vehicle>& present, bool sweep) {
+  auto three = [&](const std::string& label, int position) {
+    auto it = present.find(position);
+    std::string s = it == present.end() ? state_error : "";
+    const float l = it == present.end() ? 0.0F : it->second.length;
+    const float h = it == present.end() ? 0.0F : it->second.height;
+    const float w = it == present.end() ? 0.0F : it->second.width;
+    s += "radar_vdb_access_test: " + label + " Length=" + f(l) + "\n";
+    s += "radar_vdb_access_test: " + label + " Height=" + f(h) + "\n";
+    s += "radar_vdb_access_test: " + label + " Width=" + f(w) + "\n";
+    return s;
+  };
+  std::string s =
+      "\nradar_vdb_access_test: C start...\n"
+      "\nradar_vdb_access_test: Ada starting...\n"
+      "sm_model_vehicle: Using " +
+      base +
+      "\n"
+      "\nradar_vdb_access_test: Ada started\n"
+      "\nradar_vdb_access_test: Expect Fail...\n"
+      "radar_db_access: DB not initialised - will return default\n"
+      "radar_vdb_access_test: Fail Length=0.000000\n"
+      "radar_vdb_access_test: Fail Height=0.000000\n"
+      "radar_vdb_access_test: Fail Width=0.000000\n";
+  s += at_initialise;
+  s += "\nradar_vdb_access_test: Expect Success Pointer Method... values roughly 150, 30, 13\n";
+  s += three("Subtest", 1991);
+  s += "\nradar_vdb_access_test: Expect Success - Structure Method... values <secret>\n";
+  s += three("Echo II", 7);
+  for (int i = 0; sweep && i <= 2009; ++i) {
+    float l = 0.0F, h = 0.0F, w = 0.0F;
+    if (i == 0 || i >= 2000) {
+      s += out_of_range;
+    } else if (auto it = present.find(i); it != present.end()) {
+      l = it->second.length, h = it->second.height, w = it->second.width;
+    } else {
+      s += state_error;
+    }
+    s += "radar_vdb_access_test: Vehicle " + std::to_string(i) + ": Length=" + f(l) +
+         ", Height=" + f(h) + ", Width=" + f(w) + "\n";
+  }
+  s += "\nradar_vdb_access_test: Ada ended.\n";
+  return s;
+}
+
+std::string run_driver(const std::string& base, const std::string& arguments) {
+  return child_process::output_of_command("ACM_VDB_FILE='" + base + "' " RVA_DRIVER " " +
+                                          arguments);
+}
+
+std::map<int, vdb_bytes::vehicle> by_position(const std::vector<vdb_bytes::vehicle>& vehicles) {
+  std::map<int, vdb_bytes::vehicle> m;
+  for (const auto& v : vehicles) m.emplace(v.position(), v);
+  return m;
+}
+
+TEST(driver, WithoutArgumentsReadsTheTwoVehiclesAndEnds) {
+  test_files::temp_dir dir;
+  const std::string base = dir.file("vehicle_db");
+  test_files::write_database(base, fleet);
+  EXPECT_EQ(run_driver(base, ""), expected_output(base, "", by_position(fleet), false));
+}
+
+TEST(driver, WithAnArgumentSweepsEveryPositionFrom0To2009) {
+  test_files::temp_dir dir;
+  const std::string base = dir.file("vehicle_db");
+  test_files::write_database(base, fleet);
+  const std::string output = run_driver(base, "sweep more");
+  EXPECT_EQ(output, expected_output(base, "", by_position(fleet), true));
+  // No lock file is left behind by the reads.
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    EXPECT_EQ(entry.path().string().find("_LOCK_"), std::string::npos) << entry.path();
+  }
+}
+
+TEST(driver, OnAnEmptyDirectoryCreatesTheDatabaseAndFindsOnlyEmptyEntries) {
+  test_files::temp_dir dir;
+  const std::string base = dir.file("vehicle_db");
+  const std::string created = "csl_database: creating new file " + base + "\n" +
+                              "csl_database: creating new index file " + base + "_INDEX\n";
+  EXPECT_EQ(run_driver(base, ""), expected_output(base, created, {}, false));
+  EXPECT_EQ(test_files::read_all(base + "_INDEX"), vdb_bytes::new_index());
+  EXPECT_EQ(std::filesystem::file_size(base), 2000 * vdb_bytes::item_size);
+}
+
+}  // namespace
