@@ -15,6 +15,9 @@
 #define RADAR_VDB_ACCESS_API
 #endif
 
+#include <stdbool.h>
+#include <stdint.h>
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -44,6 +47,11 @@ RADAR_VDB_ACCESS_API Radar_Vdb_Access_Data_T Radar_Vdb_Access_Get_Data_T(int Pas
 /* The same in a new record from malloc, which the caller releases with free.
  * Null only when memory is exhausted. */
 RADAR_VDB_ACCESS_API Radar_Vdb_Access_Data_P Radar_Vdb_Access_Get_Data_P(int PassiveParameterIndex);
+
+/* Whether diagnostics are switched on (command-line options "-va" and "-vi N.N")
+ * for a software identity: its CSCI in bits 28-31 and its TLCSC in bits 24-27.
+ * Valid after adainit. */
+RADAR_VDB_ACCESS_API bool Verbose(uint32_t id);
 
 #ifdef __cplusplus
 }

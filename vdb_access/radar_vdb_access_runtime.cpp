@@ -1,4 +1,5 @@
-// Start-up and shut-down of the library for C callers. Every module is started
+// Start-up and shut-down of the library for C callers, and the configuration's
+// verbosity predicate. Every module is started
 // here, explicitly and in dependency order, so that no module depends on another
 // from a static initialiser.
 #include <exception>
@@ -6,6 +7,8 @@
 
 #include "csl_config.hpp"
 #include "csl_exceptions.hpp"
+#include "csl_host.hpp"
+#include "csl_ids.hpp"
 #include "csl_output.hpp"
 #include "radar_vdb_access.h"
 #include "radar_vdb_access_internal.hpp"
@@ -19,6 +22,7 @@ namespace {
 bool started = false;
 
 void start_modules() {
+  csl_host::start_up();
   // Group modules build their defaults, then the default record is assembled.
   sm_model_vehicle_general::start_up();
   sm_model_vehicle_physical::start_up();
@@ -48,6 +52,10 @@ void adainit(void) {
 
 void adafinal(void) {
   csl_output::flush();
+}
+
+bool Verbose(uint32_t id) {
+  return csl_config::verbose(csl_ids::id(id));
 }
 
 }  // extern "C"

@@ -48,6 +48,11 @@ inline void write_all(const std::string& name, const vdb_bytes::bytes& content) 
             static_cast<std::streamsize>(content.size()));
 }
 
+inline void write_text(const std::string& name, const std::string& text) {
+  std::ofstream out(name, std::ios::trunc);
+  out << text;
+}
+
 // An item file of `records` default records with the given vehicles in place, and
 // an index holding their entries, all read_write.
 inline void write_database(const std::string& base, const std::vector<vdb_bytes::vehicle>& vehicles,

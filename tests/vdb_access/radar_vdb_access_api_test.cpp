@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include "capture.hpp"
 #include "child_process.hpp"
 #include "csl_platform.hpp"
+#include "csl_platform_process.hpp"
 #include "test_files.hpp"
 #include "vdb_bytes.hpp"
 
@@ -42,12 +44,12 @@ class api_test : public testing::Test {
     });
     EXPECT_TRUE(WIFEXITED(r.status) && WEXITSTATUS(r.status) == 0) << r.output;
     std::vector<std::string> lines = capture::lines_of(r.output);
-    // The start-up line is the same everywhere.
-    EXPECT_FALSE(lines.empty());
-    if (!lines.empty()) {
-      EXPECT_EQ(lines.front(), "sm_model_vehicle: Using " + base);
-      lines.erase(lines.begin());
-    }
+    // Start-up ends with the database's base name; what comes before it is the
+    // configuration's report, tested on its own.
+    const auto using_line =
+        std::find(lines.begin(), lines.end(), "sm_model_vehicle: Using " + base);
+    EXPECT_NE(using_line, lines.end()) << r.output;
+    if (using_line != lines.end()) lines.erase(lines.begin(), using_line + 1);
     return lines;
   }
 
@@ -184,6 +186,25 @@ TEST_F(api_test, SecondAdainitIsHarmless) {
     print(Radar_Vdb_Access_Get_Data_T(1991));
   });
   EXPECT_EQ(lines, std::vector<std::string>{"= 150 30 13"});
+}
+
+TEST_F(api_test, VerboseAnswersForTheIdentitiesOfTheCommandLine) {
+  auto r = child_process::run([&] {
+    csl_platform_process::set_hooks({nullptr,
+                                     [] {
+                                       return std::vector<std::string>{"radar", "-vi", "1.2"};
+                                     },
+                                     nullptr});
+    setenv("ACM_VDB_FILE", base.c_str(), 1);
+    adainit();
+    std::printf("%d %d %d\n", Verbose(301989888U) ? 1 : 0, Verbose(301989888U + 12345U) ? 1 : 0,
+                Verbose(0) ? 1 : 0);
+    adafinal();
+  });
+  const std::vector<std::string> lines = capture::lines_of(r.output);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "csl_ids: CSCI =  1 - TLCSC =  2");
+  EXPECT_EQ(lines.back(), "1 1 0");
 }
 
 }  // namespace

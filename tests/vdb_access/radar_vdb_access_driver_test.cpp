@@ -2,6 +2,8 @@
 // the file formats: its whole output, line for line.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -34,8 +36,48 @@ const std::string state_error =
 const std::string out_of_range =
     "radar_db_access: PassiveParameterIndex out of range (0 -  2000) - will return default\n";
 
+std::string host_name() {
+  char name[256] = {};
+  ::gethostname(name, sizeof name - 1);
+  return name;
+}
+
+// A working directory <dir>/alpha/dev/run naming its trainer, with a ports file
+// below the path prefix <dir>/alpha/dev that has a line for this host.
+struct installation {
+  explicit installation(const test_files::temp_dir& dir)
+      : prefix((dir.path() / "alpha" / "dev").string()),
+        run((dir.path() / "alpha" / "dev" / "run").string()),
+        ports(prefix + "/target/data/PORTS") {
+    std::filesystem::create_directories(run);
+    std::filesystem::create_directories(prefix + "/target/data");
+    test_files::write_text(run + "/TRAINER_NAME", "alpha\n");
+    test_files::write_text(
+        ports, "# host first second\nsomewhere-else 6100 6101\n" + host_name() + " 7001 7002\n");
+  }
+
+  // The configuration's report and the base name, as start-up prints them.
+  std::string start_up_lines(const std::string& base, const std::string& port = " 7001",
+                             const std::string& scenario = "STANDARD",
+                             const std::string& from_arguments = "") const {
+    return "csl_config: TRAINER_NAME found: trainer name = alpha\n" + from_arguments +
+           "csl_config: reading " + ports + "\n" +
+           "csl_config: program name = radar_vdb_access_test\n"
+           "csl_config: build version =  (G)\n"
+           "csl_config: trainer name = alpha\n"
+           "csl_config: path prefix = " +
+           prefix + "\n" + "csl_config: broadcast port = " + port + "\n" +
+           "csl_config: scenario config = " + scenario + "\n" + "sm_model_vehicle: Using " + base +
+           "\n";
+  }
+
+  std::string prefix;
+  std::string run;
+  std::string ports;
+};
+
 // What the driver prints for a database holding `present` (empty entries else).
-std::string expected_output(const std::string& base, const std::string& at_initialise,
+std::string expected_output(const std::string& start_up, const std::string& at_initialise,
                             const std::map<int, vdb_bytes::vehicle>& present, bool sweep) {
   auto three = [&](const std::string& label, int position) {
     auto it = present.find(position);
@@ -50,10 +92,8 @@ std::string expected_output(const std::string& base, const std::string& at_initi
   };
   std::string s =
       "\nradar_vdb_access_test: C start...\n"
-      "\nradar_vdb_access_test: Ada starting...\n"
-      "sm_model_vehicle: Using " +
-      base +
-      "\n"
+      "\nradar_vdb_access_test: Ada starting...\n" +
+      start_up +
       "\nradar_vdb_access_test: Ada started\n"
       "\nradar_vdb_access_test: Expect Fail...\n"
       "radar_db_access: DB not initialised - will return default\n"
@@ -81,9 +121,10 @@ std::string expected_output(const std::string& base, const std::string& at_initi
   return s;
 }
 
-std::string run_driver(const std::string& base, const std::string& arguments) {
-  return child_process::output_of_command("ACM_VDB_FILE='" + base + "' " RVA_DRIVER " " +
-                                          arguments);
+std::string run_driver(const installation& at, const std::string& base,
+                       const std::string& arguments) {
+  return child_process::output_of_command("cd '" + at.run + "' && ACM_VDB_FILE='" + base +
+                                          "' " RVA_DRIVER " " + arguments);
 }
 
 std::map<int, vdb_bytes::vehicle> by_position(const std::vector<vdb_bytes::vehicle>& vehicles) {
@@ -96,17 +137,20 @@ TEST(driver, WithoutArgumentsReadsTheTwoVehiclesAndEnds) {
   test_files::temp_dir dir;
   const std::string base = dir.file("vehicle_db");
   test_files::write_database(base, fleet);
-  EXPECT_EQ(run_driver(base, ""), expected_output(base, "", by_position(fleet), false));
+  const installation at(dir);
+  EXPECT_EQ(run_driver(at, base, ""),
+            expected_output(at.start_up_lines(base), "", by_position(fleet), false));
 }
 
 TEST(driver, WithAnArgumentSweepsEveryPositionFrom0To2009) {
   test_files::temp_dir dir;
   const std::string base = dir.file("vehicle_db");
   test_files::write_database(base, fleet);
-  const std::string output = run_driver(base, "sweep more");
-  EXPECT_EQ(output, expected_output(base, "", by_position(fleet), true));
+  const installation at(dir);
+  const std::string output = run_driver(at, base, "sweep more");
+  EXPECT_EQ(output, expected_output(at.start_up_lines(base), "", by_position(fleet), true));
   // No lock file is left behind by the reads.
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {  // NOLINT
     EXPECT_EQ(entry.path().string().find("_LOCK_"), std::string::npos) << entry.path();
   }
 }
@@ -116,9 +160,24 @@ TEST(driver, OnAnEmptyDirectoryCreatesTheDatabaseAndFindsOnlyEmptyEntries) {
   const std::string base = dir.file("vehicle_db");
   const std::string created = "csl_database: creating new file " + base + "\n" +
                               "csl_database: creating new index file " + base + "_INDEX\n";
-  EXPECT_EQ(run_driver(base, ""), expected_output(base, created, {}, false));
+  const installation at(dir);
+  EXPECT_EQ(run_driver(at, base, ""), expected_output(at.start_up_lines(base), created, {}, false));
   EXPECT_EQ(test_files::read_all(base + "_INDEX"), vdb_bytes::new_index());
   EXPECT_EQ(std::filesystem::file_size(base), 2000 * vdb_bytes::item_size);
+}
+
+TEST(driver, CommandLineChoosesScenarioExecutableAndVerbosity) {
+  test_files::temp_dir dir;
+  const std::string base = dir.file("vehicle_db");
+  test_files::write_database(base, fleet);
+  const installation at(dir);
+  const std::string output = run_driver(at, base, "shared second -vi 1.2");
+  const std::string expected_start =
+      "\nradar_vdb_access_test: C start...\n"
+      "\nradar_vdb_access_test: Ada starting...\n" +
+      at.start_up_lines(base, " 7002", "DUAL_SHARED", "csl_ids: CSCI =  1 - TLCSC =  2\n") +
+      "\nradar_vdb_access_test: Ada started\n";
+  EXPECT_EQ(output.substr(0, expected_start.size()), expected_start);
 }
 
 }  // namespace
