@@ -3,26 +3,26 @@
 
 #include <compare>
 #include <cstdint>
+#include <span>
+
+#include "csl_quantity.hpp"
 
 namespace csl_decibel {
 
-class db {
- public:
-  constexpr db() = default;
-  static constexpr db from_count(std::int16_t count) {
-    db d;
-    d.count_ = count;
-    return d;
-  }
+// Built from a real in -512.0 .. 511.984375 (nearest count, halves away from zero)
+// or from a count.
+using db = csl::fixed_quantity<"csl_decibel.db", std::int16_t, 64>;
+// Working values of the module, same representation.
+using intermediate_db = csl::fixed_quantity<"csl_decibel.intermediate_db", std::int16_t, 64>;
 
-  constexpr std::int16_t count() const { return count_; }
-  friend constexpr auto operator<=>(db, db) = default;
+static_assert(sizeof(db) == 2 && sizeof(intermediate_db) == 2);
 
- private:
-  std::int16_t count_ = 0;
-};
+// Levels in index order; the first element is index 1.
+using powersum_array = std::span<const db>;
 
-static_assert(sizeof(db) == 2);
+// Two levels further apart than this many counts (20.0 dB) sum to the larger.
+inline constexpr std::int32_t powersum_difference_limit = 1280;
+inline constexpr std::int32_t powersum_table_size = 20;
 
 // x * 64 rounded to the nearest count, halves away from zero; saturates at the ends.
 db dbs_of(float x);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <type_traits>
+#include <utility>
 
 #include "csl_exceptions.hpp"
 
@@ -22,6 +23,9 @@ float in_metres(nautical_miles n) {
 }
 
 }  // namespace
+
+layout_error::layout_error(std::string place)
+    : named_error("CSL_LENGTH.LAYOUT_ERROR", std::move(place)) {}
 
 distance::distance(float metres) : metres_(metres) {
   // Written so that NaN fails too.

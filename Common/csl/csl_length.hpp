@@ -3,6 +3,9 @@
 #pragma once
 
 #include <compare>
+#include <string>
+
+#include "csl_exceptions.hpp"
 
 namespace csl_length {
 
@@ -44,19 +47,32 @@ static_assert(sizeof(distance) == 4 && sizeof(position_vector) == 4);
 // Operator units, unconstrained.
 struct metres {
   float value;
+  friend constexpr auto operator<=>(metres, metres) = default;
 };
 struct feet {
   float value;
+  friend constexpr auto operator<=>(feet, feet) = default;
 };
 struct yards {
   float value;
+  friend constexpr auto operator<=>(yards, yards) = default;
 };
 struct nautical_miles {
   float value;
+  friend constexpr auto operator<=>(nautical_miles, nautical_miles) = default;
 };
+
+static_assert(sizeof(metres) == 4 && sizeof(feet) == 4 && sizeof(yards) == 4);
+static_assert(sizeof(nautical_miles) == 4);
 
 inline constexpr distance zero_distance{};
 inline constexpr position_vector zero_position_vector{};
+
+// A text image does not fit the caller's string.
+class layout_error : public csl::named_error {
+ public:
+  explicit layout_error(std::string place);
+};
 
 // create<distance>(yards{50}) is the magnitude in metres; create<position_vector>
 // keeps the sign. Products are single precision, rounded once.

@@ -24,6 +24,11 @@ sleep_hook& the_sleep_hook() {
   return hook;
 }
 
+clock_hook& the_clock_hook() {
+  static clock_hook hook;
+  return hook;
+}
+
 int injected(step s, std::string_view name) {
   const fault_hook& hook = the_fault_hook();
   return hook ? hook(s, name) : 0;
@@ -160,11 +165,26 @@ std::optional<std::string> environment_value(const char* variable) {
   return std::string(value);
 }
 
+calendar_reading calendar_clock() {
+  if (const clock_hook& hook = the_clock_hook()) return hook();
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  tm local{};
+  // Only a time_t far beyond any calendar fails to split; the epoch stands in.
+  if (::localtime_r(&now.tv_sec, &local) == nullptr) return {1970, 1, 1, 0.0};
+  double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
+                   static_cast<double>(now.tv_nsec) / 1e9;
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, seconds};
+}
+
 void set_fault_hook(fault_hook hook) {
   the_fault_hook() = std::move(hook);
 }
 void set_sleep_hook(sleep_hook hook) {
   the_sleep_hook() = std::move(hook);
+}
+void set_clock_hook(clock_hook hook) {
+  the_clock_hook() = std::move(hook);
 }
 
 }  // namespace csl_platform

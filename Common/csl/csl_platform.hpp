@@ -71,13 +71,26 @@ void sleep_seconds(double seconds);
 
 std::optional<std::string> environment_value(const char* variable);
 
+// The calendar clock in local time: the date and the seconds since midnight
+// (0.0 .. 86400.0, with the fraction the clock gives).
+struct calendar_reading {
+  int year = 0;
+  int month = 0;  // 1 .. 12
+  int day = 0;    // day of the month, 1 .. 31
+  double seconds = 0.0;
+};
+calendar_reading calendar_clock();
+
 // Fault injection for tests. The hook sees every file step before it happens and
 // returns 0 to let it run, or the error to report instead (a closing step still
-// releases the descriptor). The sleep hook replaces the real sleep.
+// releases the descriptor). The sleep hook replaces the real sleep, the clock hook
+// the calendar clock.
 enum class step { open, create, create_exclusive, read, write, close, remove };
 using fault_hook = std::function<int(step, std::string_view file_name)>;
 using sleep_hook = std::function<void(double seconds)>;
+using clock_hook = std::function<calendar_reading()>;
 void set_fault_hook(fault_hook hook);
 void set_sleep_hook(sleep_hook hook);
+void set_clock_hook(clock_hook hook);
 
 }  // namespace csl_platform

@@ -3,6 +3,82 @@
 #include <cmath>
 
 namespace csl_system_numbers {
+namespace {
+
+// Every real result of the module is checked here: the float32 range ends the
+// quantities, and an infinity or NaN would only spread.
+system_duration checked(float seconds, const char* place) {
+  if (!std::isfinite(seconds)) throw csl::range_error(place);
+  return system_duration(seconds);
+}
+
+}  // namespace
+
+system_duration operator*(system_float left, system_duration right) {
+  return checked(left * right.value(), "csl_system_numbers.\"*\"");
+}
+system_duration operator*(system_duration left, system_float right) {
+  return checked(left.value() * right, "csl_system_numbers.\"*\"");
+}
+system_duration operator*(system_integer left, system_duration right) {
+  return static_cast<system_float>(left) * right;
+}
+system_duration operator*(system_duration left, system_integer right) {
+  return left * static_cast<system_float>(right);
+}
+system_duration operator/(system_duration left, system_float right) {
+  return checked(left.value() / right, "csl_system_numbers.\"/\"");
+}
+system_duration operator/(system_duration left, system_integer right) {
+  return left / static_cast<system_float>(right);
+}
+system_float operator/(system_duration left, system_duration right) {
+  return checked(left.value() / right.value(), "csl_system_numbers.\"/\"").value();
+}
+system_duration operator+(system_duration left, system_duration right) {
+  return checked(left.value() + right.value(), "csl_system_numbers.\"+\"");
+}
+system_duration operator-(system_duration left, system_duration right) {
+  return checked(left.value() - right.value(), "csl_system_numbers.\"-\"");
+}
+system_duration operator-(system_duration d) {
+  return system_duration(-d.value());
+}
+
+system_integer power(system_integer base, system_integer exponent) {
+  constexpr const char* place = "csl_system_numbers.\"**\"";
+  if (exponent < 0) throw csl::range_error(place);
+  // Powers of 0, 1 and -1 stay small however large the exponent; any other base
+  // leaves 32 bits within 32 factors.
+  if (exponent == 0) return 1;
+  if (base == 0 || base == 1) return base;
+  if (base == -1) return exponent % 2 == 0 ? 1 : -1;
+  std::int64_t result = 1;
+  for (system_integer i = 0; i < exponent; ++i) {
+    result *= base;
+    if (result < std::numeric_limits<system_integer>::min() ||
+        result > std::numeric_limits<system_integer>::max()) {
+      throw csl::range_error(place);
+    }
+  }
+  return static_cast<system_integer>(result);
+}
+
+system_float power(system_float base, system_integer exponent) {
+  // Square and multiply in double precision, rounded once to float32: exact for
+  // the powers of ten the table maths uses.
+  double factor = base;
+  double result = 1.0;
+  std::int64_t n = exponent;
+  for (std::int64_t e = n < 0 ? -n : n; e != 0; e /= 2) {
+    if (e % 2 != 0) result *= factor;
+    factor *= factor;
+  }
+  if (n < 0) result = 1.0 / result;
+  auto single = static_cast<float>(result);
+  if (!std::isfinite(single)) throw csl::range_error("csl_system_numbers.\"**\"");
+  return single;
+}
 
 std::string image_of(std::int64_t value) {
   std::string digits = std::to_string(value);
@@ -10,7 +86,21 @@ std::string image_of(std::int64_t value) {
 }
 
 std::int64_t round_to_integer(double value) {
-  return static_cast<std::int64_t>(std::round(value));
+  double whole = std::round(value);
+  // 2^63 is exact in double; anything at or beyond it does not fit.
+  if (!(whole >= -9223372036854775808.0 && whole < 9223372036854775808.0)) {
+    throw csl::range_error("csl_system_numbers.round_to_integer");
+  }
+  return static_cast<std::int64_t>(whole);
+}
+
+system_integer round_to_system_integer(double value) {
+  double whole = std::round(value);
+  if (!(whole >= std::numeric_limits<system_integer>::min() &&
+        whole <= std::numeric_limits<system_integer>::max())) {
+    throw csl::range_error("csl_system_numbers.round_to_system_integer");
+  }
+  return static_cast<system_integer>(whole);
 }
 
 }  // namespace csl_system_numbers

@@ -1,21 +1,99 @@
-// Base numbers of the support library and the integer image used everywhere.
+// Base numbers of the support library: the general reals and integers every module
+// is written in, durations in seconds with their mixed arithmetic, integer powers,
+// rounding and the integer image used everywhere.
 #pragma once
 
+#include <compare>
+#include <concepts>
 #include <cstdint>
+#include <limits>
 #include <string>
+
+#include "csl_exceptions.hpp"
+#include "csl_ranged.hpp"
 
 namespace csl_system_numbers {
 
 using system_float = float;
 using system_long_float = double;
+using system_fixed_point = float;  // a real, despite its name
 using system_integer = std::int32_t;
-using system_duration = float;
+using system_natural = csl::ranged<std::int32_t, 0, std::numeric_limits<std::int32_t>::max()>;
+using system_positive = csl::ranged<std::int32_t, 1, std::numeric_limits<std::int32_t>::max()>;
+using system_short_integer = std::int16_t;
+// Unsigned 16-bit values held in a 32-bit integer.
+using system_short_unsigned = csl::ranged<std::int32_t, 0, 65535>;
+// Unsigned 8-bit values held in a 16-bit integer.
+using unsigned_byte = csl::ranged<std::int16_t, 0, 255>;
+using signed_byte = std::int8_t;
+
+// A real that must not be negative (-0.0 is zero and accepted). It converts freely
+// to and from its real, like a subtype; a negative value or NaN is a range error.
+template <std::floating_point F>
+class non_negative {
+ public:
+  constexpr non_negative() = default;
+  constexpr non_negative(F v) : value_(checked(v)) {}  // NOLINT(google-explicit-constructor)
+  constexpr operator F() const { return value_; }      // NOLINT(google-explicit-constructor)
+
+ private:
+  static constexpr F checked(F v) {
+    if (!(v >= F(0))) {
+      throw csl::range_error(sizeof(F) == 4 ? "csl_system_numbers.system_positive_float"
+                                            : "csl_system_numbers.system_positive_long_float");
+    }
+    return v;
+  }
+
+  F value_ = F(0);
+};
+
+using system_positive_float = non_negative<float>;
+using system_positive_long_float = non_negative<double>;
+
+static_assert(sizeof(system_positive_float) == 4 && sizeof(system_positive_long_float) == 8);
+
+// A duration in seconds, single precision. Scaling, dividing and adding durations
+// raise the range error when the result is beyond the float32 range (a division by
+// zero included).
+class system_duration {
+ public:
+  constexpr system_duration() = default;
+  constexpr explicit system_duration(float seconds) : seconds_(seconds) {}
+
+  constexpr float value() const { return seconds_; }
+  friend constexpr auto operator<=>(system_duration, system_duration) = default;
+
+ private:
+  float seconds_ = 0.0F;
+};
+
+static_assert(sizeof(system_duration) == 4);
+
+system_duration operator*(system_float left, system_duration right);
+system_duration operator*(system_duration left, system_float right);
+system_duration operator*(system_integer left, system_duration right);
+system_duration operator*(system_duration left, system_integer right);
+system_duration operator/(system_duration left, system_float right);
+system_duration operator/(system_duration left, system_integer right);
+system_float operator/(system_duration left, system_duration right);
+system_duration operator+(system_duration left, system_duration right);
+system_duration operator-(system_duration left, system_duration right);
+system_duration operator-(system_duration d);
+
+// base ** exponent. For integers a negative exponent or a result beyond 32 bits is a
+// range error; for reals a result beyond the float32 range is (0 ** -n included).
+system_integer power(system_integer base, system_integer exponent);
+system_float power(system_float base, system_integer exponent);
 
 // Decimal digits preceded by a blank for zero or more, by "-" for negatives:
 // 42 gives " 42", -7 gives "-7".
 std::string image_of(std::int64_t value);
 
-// Nearest whole number, halves away from zero.
+// Nearest whole number, halves away from zero. A value beyond 64 bits (or NaN) is a
+// range error.
 std::int64_t round_to_integer(double value);
+// The same, for a result that must fit a system_integer.
+system_integer round_to_system_integer(double value);
 
 }  // namespace csl_system_numbers
