@@ -1,4 +1,4 @@
-// Writes a small sample vehicle database through the store's own write operations:
+// Writes a small sample vehicle database through the store's own operations:
 // a few notional vehicles spread over the index, each read-write with a proper
 // general group. Usage: vdb_make_sample <base name>. Existing files of that base
 // name are replaced.
@@ -60,17 +60,11 @@ constexpr csl_time::time sample_time{2026, 341, 12, 0, 0, 0};
 void store_vehicle(sm_model_vehicle_database::store& db, const sample& s) {
   const sm_model_vehicle::data d = vehicle_of(s);
   const sm_model_vehicle_kind::model_kind kind = sm_model_vehicle::kind_of(d);
-  const int position = sm_model_vehicle_kind::db_index_of(kind);
-  db.lock(position);
-  db.write_item(d, position);
-  sm_model_vehicle_database::key_rec& entry = db.header().entry(position);
-  entry.details = kind;
-  entry.state = sm_model_vehicle_database::key_state::read_write;
-  entry.mod_time = sample_time;
-  db.write_index();
-  db.unlock(position);
+  db.update(d);
+  db.set_time_of(kind, sample_time);
   std::printf("vdb_make_sample: %s at position %d\n",
-              sm_model_vehicle_kind::selection_image_of(kind).c_str(), position);
+              sm_model_vehicle_kind::selection_image_of(kind).c_str(),
+              static_cast<int>(sm_model_vehicle_kind::db_index_of(kind)));
 }
 
 }  // namespace

@@ -2,6 +2,18 @@
 
 namespace csl_database {
 
+std::string image_of(key_state state) {
+  switch (state) {
+    case key_state::empty:
+      return "EMPTY";
+    case key_state::read_only:
+      return "READ_ONLY";
+    case key_state::read_write:
+      return "READ_WRITE";
+  }
+  throw csl::range_error("csl_database.image_of");
+}
+
 void report(std::string_view prefix, const csl_platform::status& failure, std::string_view step,
             const std::string& file_name, std::optional<std::int64_t> position) {
   std::string line(prefix);

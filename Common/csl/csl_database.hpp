@@ -21,6 +21,7 @@
 #include "csl_output.hpp"
 #include "csl_platform.hpp"
 #include "csl_ranged.hpp"
+#include "csl_real_time.hpp"
 #include "csl_system_numbers.hpp"
 #include "csl_time.hpp"
 
@@ -28,6 +29,16 @@ namespace csl_database {
 
 enum class key_state : std::uint8_t { empty = 0, read_only = 1, read_write = 2 };
 enum class access_mode : std::uint8_t { none, read, write, control };
+
+// "EMPTY", "READ_ONLY", "READ_WRITE"; any other byte is the range error.
+std::string image_of(key_state state);
+
+// Positioned on an entry that was in use when the iteration started; a new
+// iterator is not valid.
+struct iterator {
+  bool is_valid = false;
+  int position = 1;
+};
 
 using password = csl::fixed_text<10>;
 using counter = csl::ranged<std::int32_t, 0, std::numeric_limits<std::int32_t>::max()>;
@@ -147,6 +158,104 @@ class store {
     return keyed_read(the_key, false, "csl_database.fast_item_of");
   }
 
+  // Stores the item and its key at the key's position and stamps the entry with
+  // the current time; an empty entry becomes read_write, a read_only one refuses.
+  // Only the changed entry is written back, so that writers of other positions
+  // never lose each other's changes; a failed item write leaves the entry as it
+  // was.
+  void update(const item& the_item, const key& the_key) {
+    constexpr const char* place = "csl_database.update";
+    const int position = checked_position(the_key, place);
+    lock(position);
+    held_lock guard(*this, position, true);
+    read_index();
+    key_record entry = header().entry(position);
+    const key_state state = checked_state(position, place);
+    if (state == key_state::read_only) throw state_error(place);
+    entry.mod_time = csl_real_time::processor_time();
+    entry.details = the_key;
+    if (state == key_state::empty) entry.state = key_state::read_write;
+    if (!write_item(the_item, position)) return;
+    header().entry(position) = entry;
+    write_entry(position);
+  }
+
+  // The same under the record's own key.
+  void update(const item& the_item) { update(the_item, Traits::key_of(the_item)); }
+
+  // Sets the entry's state whatever it was (this also repairs a damaged state byte);
+  // key, time and item record stay.
+  void set_state_of(const key& the_key, key_state to) {
+    const int position = checked_position(the_key, "csl_database.set_state_of");
+    lock(position);
+    held_lock guard(*this, position, true);
+    read_index();
+    header().entry(position).state = to;
+    write_entry(position);
+  }
+
+  // Sets the modification time of a read_write entry.
+  void set_time_of(const key& the_key, const csl_time::time& to) {
+    constexpr const char* place = "csl_database.set_time_of";
+    const int position = checked_position(the_key, place);
+    lock(position);
+    held_lock guard(*this, position, true);
+    read_index();
+    if (checked_state(position, place) != key_state::read_write) throw state_error(place);
+    header().entry(position).mod_time = to;
+    write_entry(position);
+  }
+
+  // The modification time of an entry in use.
+  csl_time::time time_of(const key& the_key) {
+    constexpr const char* place = "csl_database.time_of";
+    const int position = checked_position(the_key, place);
+    reread_under_read_lock(position);
+    if (checked_state(position, place) == key_state::empty) throw state_error(place);
+    return header().entry(position).mod_time;
+  }
+
+  key_state state_of(const key& the_key) {
+    constexpr const char* place = "csl_database.state_of";
+    const int position = checked_position(the_key, place);
+    reread_under_read_lock(position);
+    return checked_state(position, place);
+  }
+
+  // Plain reads of the index as last loaded: no checks, no lock, no reread.
+  const key& value_of(int the_position) const { return header().entry(the_position).details; }
+  bool is_empty(int the_position) const {
+    return checked_state(the_position, "csl_database.is_empty") == key_state::empty;
+  }
+  const csl_time::time& mod_time_of(int the_position) const {
+    return header().entry(the_position).mod_time;
+  }
+
+  // Reloads the index under the lock of position 1 and stands on the first entry
+  // in use.
+  void initialise(iterator& the_iterator) {
+    if (!db_initialised_) throw initialisation_error("csl_database.initialise");
+    lock(1);
+    {
+      held_lock guard(*this, 1, true);
+      read_index();
+    }
+    seek(the_iterator, 1);
+  }
+
+  // Moves to the next entry in use of the index as loaded.
+  void next(iterator& the_iterator) const {
+    if (!the_iterator.is_valid) throw iterator_error("csl_database.next");
+    seek(the_iterator, the_iterator.position + 1);
+  }
+
+  const key& value_of(const iterator& the_iterator) const {
+    if (!the_iterator.is_valid) throw iterator_error("csl_database.value_of");
+    return value_of(the_iterator.position);
+  }
+
+  static bool is_done(const iterator& the_iterator) { return !the_iterator.is_valid; }
+
   // Loads the header from the index file. Each step is reported on its own and a
   // failed step does not stop the next; a failed read keeps the header as it was.
   void read_index() {
@@ -219,15 +328,36 @@ class store {
     step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
   }
 
-  // Writes one item record in place; the other records stay as they are.
-  void write_item(const item& the_item, int at_position) {
+  // Writes one item record in place; the other records stay as they are. True
+  // when every step succeeded.
+  bool write_item(const item& the_item, int at_position) {
     constexpr std::string_view prefix = "csl_database: write_item ";
     csl_platform::file f;
-    step(prefix, csl_platform::open(file_name_, csl_platform::open_mode::write_only, f),
-         raised_opening, file_name_);
-    step(prefix, csl_platform::write_record(f, at_position, &the_item, sizeof(item)),
-         raised_writing, file_name_, at_position);
-    step(prefix, csl_platform::close(f), raised_closing, file_name_);
+    bool whole =
+        step(prefix, csl_platform::open(file_name_, csl_platform::open_mode::write_only, f),
+             raised_opening, file_name_);
+    whole &= step(prefix, csl_platform::write_record(f, at_position, &the_item, sizeof(item)),
+                  raised_writing, file_name_, at_position);
+    whole &= step(prefix, csl_platform::close(f), raised_closing, file_name_);
+    return whole;
+  }
+
+  // Writes the one index entry of a position in place (reported as write_index).
+  void write_entry(int position) {
+    constexpr std::string_view prefix = "csl_database: write_index ";
+    csl_platform::file f;
+    step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_write, f),
+         raised_opening, index_file_name_);
+    step(prefix,
+         csl_platform::write_at(f, entry_offset(position), &header().entry(position),
+                                sizeof(key_record)),
+         raised_writing, index_file_name_);
+    step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
+  }
+
+  static constexpr std::int64_t entry_offset(int position) {
+    return static_cast<std::int64_t>(offsetof(header_type, index)) +
+           static_cast<std::int64_t>(sizeof(key_record)) * (position - 1);
   }
 
   // Takes the lock file of a position, waiting if needed; after the last retry the
@@ -288,14 +418,47 @@ class store {
     bool locked_;
   };
 
-  item keyed_read(const key& the_key, bool reread_index, const char* place) {
+  // The checks of every keyed operation, before any file is touched. Only the
+  // key's position matters; the key stored in the entry is not compared.
+  int checked_position(const key& the_key, const char* place) const {
     if (!db_initialised_) throw initialisation_error(place);
     if (!Traits::is_valid(the_key)) throw key_error(place);
-    // Only the key's position matters; the key stored in the entry is not compared.
-    int position = Traits::index_of(the_key);
+    return Traits::index_of(the_key);
+  }
+
+  // The entry's state; a byte that is no state (a damaged or foreign file) is
+  // refused, naming the position and the byte.
+  key_state checked_state(int position, const char* place) const {
+    const auto byte = static_cast<unsigned>(header().entry(position).state);
+    if (byte > static_cast<unsigned>(key_state::read_write)) {
+      throw state_error(std::string(place) + ": entry " + std::to_string(position) +
+                        " holds the state byte " + std::to_string(byte) + ", not 0, 1 or 2");
+    }
+    return static_cast<key_state>(byte);
+  }
+
+  void reread_under_read_lock(int position) {
+    held_lock guard(*this, position, read_lock(position));
+    read_index();
+  }
+
+  // Stands on the first entry in use from `from` on; done when there is none.
+  void seek(iterator& the_iterator, int from) const {
+    for (int p = from; p <= positions; ++p) {
+      if (checked_state(p, "csl_database.next") != key_state::empty) {
+        the_iterator.is_valid = true;
+        the_iterator.position = p;
+        return;
+      }
+    }
+    the_iterator.is_valid = false;
+  }
+
+  item keyed_read(const key& the_key, bool reread_index, const char* place) {
+    const int position = checked_position(the_key, place);
     held_lock guard(*this, position, read_lock(position));
     if (reread_index) read_index();
-    if (header().entry(position).state == key_state::empty) throw state_error(place);
+    if (checked_state(position, place) == key_state::empty) throw state_error(place);
     item result{};
     read_item(result, position);
     return result;

@@ -112,13 +112,17 @@ status read_record(file& f, std::int64_t position, void* buffer, std::size_t siz
 }
 
 status write_record(file& f, std::int64_t position, const void* buffer, std::size_t size) {
+  return write_at(f, offset_of(position, size), buffer, size);
+}
+
+status write_at(file& f, std::int64_t offset, const void* buffer, std::size_t size) {
   if (f.fd_ < 0) return status{EBADF};
   if (int e = injected(step::write, f.name_)) return status{e};
   const auto* bytes = static_cast<const unsigned char*>(buffer);
   std::size_t done = 0;
   while (done < size) {
     ssize_t n = ::pwrite(f.fd_, bytes + done, size - done,
-                         offset_of(position, size) + static_cast<off_t>(done));
+                         static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return last_error();
     done += static_cast<std::size_t>(n);

@@ -47,6 +47,7 @@ class file {
   friend status create(const std::string&, file&);
   friend status read_record(file&, std::int64_t, void*, std::size_t);
   friend status write_record(file&, std::int64_t, const void*, std::size_t);
+  friend status write_at(file&, std::int64_t, const void*, std::size_t);
   friend status close(file&);
 
   int fd_ = -1;
@@ -60,6 +61,8 @@ status create(const std::string& name, file& out);
 // Record `position` (1-based) of `size` bytes lies at byte (position - 1) * size.
 status read_record(file& f, std::int64_t position, void* buffer, std::size_t size);
 status write_record(file& f, std::int64_t position, const void* buffer, std::size_t size);
+// Writes bytes at a byte offset, for a part of a record.
+status write_at(file& f, std::int64_t offset, const void* buffer, std::size_t size);
 status close(file& f);
 
 // Creates an empty file only if none of that name exists, atomically: of several

@@ -28,6 +28,7 @@ using initialisation_error = store::initialisation_error;
 using key_error = store::key_error;
 using state_error = store::state_error;
 using iterator_error = store::iterator_error;
+using iterator = csl_database::iterator;
 
 static_assert(sizeof(key_rec) == 60);
 static_assert(sizeof(header_rec) == 120044);
@@ -43,5 +44,22 @@ bool is_initialised();
 void load_index();
 sm_model_vehicle::data item_of(const sm_model_vehicle_kind::model_kind& the_key);
 sm_model_vehicle::data fast_item_of(const sm_model_vehicle_kind::model_kind& the_key);
+
+void update(const sm_model_vehicle::data& the_item,
+            const sm_model_vehicle_kind::model_kind& the_key);
+void update(const sm_model_vehicle::data& the_item);
+void set_state_of(const sm_model_vehicle_kind::model_kind& the_key, key_state to);
+void set_time_of(const sm_model_vehicle_kind::model_kind& the_key, const csl_time::time& to);
+csl_time::time time_of(const sm_model_vehicle_kind::model_kind& the_key);
+key_state state_of(const sm_model_vehicle_kind::model_kind& the_key);
+
+sm_model_vehicle_kind::model_kind value_of(int the_position);
+bool is_empty(int the_position);
+csl_time::time mod_time_of(int the_position);
+
+void initialise(iterator& the_iterator);
+void next(iterator& the_iterator);
+sm_model_vehicle_kind::model_kind value_of(const iterator& the_iterator);
+bool is_done(const iterator& the_iterator);
 
 }  // namespace sm_model_vehicle_database
