@@ -138,6 +138,22 @@ status close(file& f) {
   return status{e};
 }
 
+status read_whole(const std::string& name, std::string& content) {
+  file f;
+  if (status s = open(name, open_mode::read_only, f); !s.ok()) return s;
+  if (int e = injected(step::read, name)) return status{e};
+  content.clear();
+  char buffer[4096];
+  for (;;) {
+    ssize_t n = ::read(f.fd_, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return last_error();
+    if (n == 0) break;
+    content.append(buffer, static_cast<std::size_t>(n));
+  }
+  return close(f);
+}
+
 status create_exclusive(const std::string& name) {
   if (int e = injected(step::create_exclusive, name)) return status{e};
   int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

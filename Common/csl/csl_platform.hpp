@@ -49,6 +49,7 @@ class file {
   friend status write_record(file&, std::int64_t, const void*, std::size_t);
   friend status write_at(file&, std::int64_t, const void*, std::size_t);
   friend status close(file&);
+  friend status read_whole(const std::string&, std::string&);
 
   int fd_ = -1;
   std::string name_;
@@ -64,6 +65,9 @@ status write_record(file& f, std::int64_t position, const void* buffer, std::siz
 // Writes bytes at a byte offset, for a part of a record.
 status write_at(file& f, std::int64_t offset, const void* buffer, std::size_t size);
 status close(file& f);
+
+// The whole content of a small file (open, read to the end, close).
+status read_whole(const std::string& name, std::string& content);
 
 // Creates an empty file only if none of that name exists, atomically: of several
 // processes trying at once exactly one succeeds. The file is left closed.

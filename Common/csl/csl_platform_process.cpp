@@ -57,15 +57,16 @@ std::optional<std::string> host_name() {
 }
 
 std::optional<std::vector<std::string>> read_lines(const std::string& name) {
-  csl_platform::file probe;
-  if (!csl_platform::open(name, csl_platform::open_mode::read_only, probe).ok())
-    return std::nullopt;
-  csl_platform::close(probe);
-  std::ifstream in(name);
-  if (!in) return std::nullopt;
+  std::string content;
+  if (!csl_platform::read_whole(name, content).ok()) return std::nullopt;
   std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  if (in.bad()) return std::nullopt;
+  std::string::size_type start = 0;
+  while (start < content.size()) {
+    std::string::size_type end = content.find('\n', start);
+    if (end == std::string::npos) end = content.size();
+    lines.push_back(content.substr(start, end - start));
+    start = end + 1;
+  }
   return lines;
 }
 

@@ -20,7 +20,7 @@ std::vector<std::string> command_line();
 std::optional<std::string> host_name();
 
 // The lines of a text file without their line ends, or nothing when it cannot be
-// opened or read. Goes through the file fault hook as an opening step.
+// opened or read. Goes through the file fault hooks.
 std::optional<std::vector<std::string>> read_lines(const std::string& name);
 
 // The entries of a directory with their modification times (nanoseconds since

@@ -73,4 +73,18 @@ TEST(platform_faults, InjectedFailuresReplaceTheStepAndClosingStillReleases) {
   EXPECT_EQ(csl_platform::open(name, csl_platform::open_mode::read_only, f).error, EACCES);
 }
 
+TEST(platform_files, SmallFilesAreReadWhole) {
+  test_files::temp_dir dir;
+  const std::string name = dir.file("text");
+  const std::string text(10000, 'x');
+  test_files::write_text(name, text + "\nend");
+  std::string content;
+  ASSERT_TRUE(csl_platform::read_whole(name, content).ok());
+  EXPECT_EQ(content, text + "\nend");
+  faults::plan plan;
+  plan.fail(csl_platform::step::read, name, EIO);
+  EXPECT_EQ(csl_platform::read_whole(name, content).error, EIO);
+  EXPECT_TRUE(csl_platform::read_whole(dir.file("none"), content).missing());
+}
+
 }  // namespace
