@@ -16,10 +16,16 @@ std::string image_of(key_state state) {
 
 void report(std::string_view prefix, const csl_platform::status& failure, std::string_view step,
             const std::string& file_name, std::optional<std::int64_t> position) {
+  report(prefix, failure.message(), failure.name(), step, file_name, position);
+}
+
+void report(std::string_view prefix, std::string_view message, std::string_view name,
+            std::string_view step, const std::string& file_name,
+            std::optional<std::int64_t> position) {
   std::string line(prefix);
-  line += failure.message();
+  line += message;
   line += ' ';
-  line += failure.name();
+  line += name;
   line += step;
   line += file_name;
   if (position) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -81,6 +82,15 @@ inline constexpr std::string_view raised_closing = " raised closing ";
 // name and, for item records, " position " and the position's image.
 void report(std::string_view prefix, const csl_platform::status& failure, std::string_view step,
             const std::string& file_name, std::optional<std::int64_t> position = std::nullopt);
+// The same with the failure's message and name given.
+void report(std::string_view prefix, std::string_view message, std::string_view name,
+            std::string_view step, const std::string& file_name,
+            std::optional<std::int64_t> position = std::nullopt);
+
+// A reader that could not take the lock reads this many times at most while the
+// entry or the item keeps changing under it.
+inline constexpr int settle_reads = 5;
+inline constexpr double settle_wait_seconds = 0.002;
 
 // Traits give the item and key types, the null item, the key's validity and
 // position, the item's key, the number of positions and the instance's name.
@@ -258,22 +268,18 @@ class store {
 
   // Loads the header from the index file. Each step is reported on its own and a
   // failed step does not stop the next; a failed read keeps the header as it was.
-  void read_index() {
-    constexpr std::string_view prefix = "csl_database: read_index ";
-    csl_platform::file f;
-    step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_only, f),
-         raised_opening, index_file_name_);
-    step(prefix, read_header(f), raised_reading, index_file_name_);
-    step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
-  }
+  void read_index() { watched_read_index(0, nullptr); }
 
   // Reads item record from_position; returns whether the whole record was read. A
   // failed read leaves the item zero, never partly read.
-  bool read_item(item& the_item, int from_position) {
+  // With `disturbed`, the record is marked as being read, and `disturbed` notes
+  // whether a writer had it marked instead.
+  bool read_item(item& the_item, int from_position, bool* disturbed = nullptr) {
     constexpr std::string_view prefix = "csl_database: read_item ";
     csl_platform::file f;
     step(prefix, csl_platform::open(file_name_, csl_platform::open_mode::read_only, f),
          raised_opening, file_name_);
+    watch(f, item_offset(from_position), sizeof(item), disturbed);
     bool whole = step(prefix, csl_platform::read_record(f, from_position, &the_item, sizeof(item)),
                       raised_reading, file_name_, from_position);
     if (!whole) the_item = item{};
@@ -323,6 +329,7 @@ class store {
     csl_platform::file f;
     step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_write, f),
          raised_opening, index_file_name_);
+    csl_platform::mark_writing(f, 0, sizeof(header_type));
     step(prefix, csl_platform::write_record(f, 1, &header(), sizeof(header_type)), raised_writing,
          index_file_name_);
     step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
@@ -336,6 +343,7 @@ class store {
     bool whole =
         step(prefix, csl_platform::open(file_name_, csl_platform::open_mode::write_only, f),
              raised_opening, file_name_);
+    csl_platform::mark_writing(f, item_offset(at_position), sizeof(item));
     whole &= step(prefix, csl_platform::write_record(f, at_position, &the_item, sizeof(item)),
                   raised_writing, file_name_, at_position);
     whole &= step(prefix, csl_platform::close(f), raised_closing, file_name_);
@@ -348,11 +356,16 @@ class store {
     csl_platform::file f;
     step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_write, f),
          raised_opening, index_file_name_);
+    csl_platform::mark_writing(f, entry_offset(position), sizeof(key_record));
     step(prefix,
          csl_platform::write_at(f, entry_offset(position), &header().entry(position),
                                 sizeof(key_record)),
          raised_writing, index_file_name_);
     step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
+  }
+
+  static constexpr std::int64_t item_offset(int position) {
+    return static_cast<std::int64_t>(sizeof(item)) * (position - 1);
   }
 
   static constexpr std::int64_t entry_offset(int position) {
@@ -454,14 +467,69 @@ class store {
     the_iterator.is_valid = false;
   }
 
+  // A reader that holds the lock reads once.
   item keyed_read(const key& the_key, bool reread_index, const char* place) {
     const int position = checked_position(the_key, place);
-    held_lock guard(*this, position, read_lock(position));
+    const bool locked = read_lock(position);
+    held_lock guard(*this, position, locked);
+    if (!locked) return settled_read(position, reread_index, place);
     if (reread_index) read_index();
     if (checked_state(position, place) == key_state::empty) throw state_error(place);
     item result{};
     read_item(result, position);
     return result;
+  }
+
+  // A reader without the lock (someone else is writing, or a lock file was left
+  // behind) may meet half of a concurrent write. It marks what it reads, so that
+  // writers of this library wait for it, and takes a record only when it got its
+  // marks and two reads of the record and its entry agree (against writers that do
+  // not mark); it waits a little between tries and gives up after a few, reporting
+  // a failed read.
+  item settled_read(int position, bool reread_index, const char* place) {
+    for (int reads = 1;; ++reads) {
+      bool disturbed = false;
+      if (reread_index) watched_read_index(position, &disturbed);
+      if (checked_state(position, place) == key_state::empty) throw state_error(place);
+      const key_record entry = header().entry(position);
+      item first{};
+      if (!read_item(first, position, &disturbed)) return first;
+      item second{};
+      if (!read_item(second, position, &disturbed)) return second;
+      if (reread_index) watched_read_index(position, &disturbed);
+      if (!disturbed && same_bytes(first, second) && same_bytes(entry, header().entry(position))) {
+        return first;
+      }
+      if (reads == settle_reads) {
+        report("csl_database: read_item ", "record changing while read", "UNSETTLED_READ",
+               raised_reading, file_name_, position);
+        return item{};
+      }
+      csl_platform::sleep_seconds(settle_wait_seconds);
+    }
+  }
+
+  // read_index; with `disturbed`, the entry of `position` is marked as being read,
+  // and `disturbed` notes whether a writer had it marked instead.
+  void watched_read_index(int position, bool* disturbed) {
+    constexpr std::string_view prefix = "csl_database: read_index ";
+    csl_platform::file f;
+    step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_only, f),
+         raised_opening, index_file_name_);
+    if (disturbed) watch(f, entry_offset(position), sizeof(key_record), disturbed);
+    step(prefix, read_header(f), raised_reading, index_file_name_);
+    step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
+  }
+
+  static void watch(csl_platform::file& f, std::int64_t offset, std::size_t size, bool* disturbed) {
+    if (disturbed != nullptr && f.is_open() && !csl_platform::mark_reading(f, offset, size)) {
+      *disturbed = true;
+    }
+  }
+
+  template <class T>
+  static bool same_bytes(const T& a, const T& b) {
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
   }
 
   // Reads into the spare header and makes it current only when the read is whole.

@@ -1,6 +1,7 @@
 #include "csl_platform.hpp"
 
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -138,6 +139,38 @@ status close(file& f) {
   return status{e};
 }
 
+namespace {
+
+struct flock range_lock(short type, std::int64_t offset, std::size_t size) {
+  struct flock l {};
+  l.l_type = type;
+  l.l_whence = SEEK_SET;
+  l.l_start = static_cast<off_t>(offset);
+  l.l_len = static_cast<off_t>(size);
+  return l;
+}
+
+}  // namespace
+
+bool mark_writing(file& f, std::int64_t offset, std::size_t size) {
+  if (f.fd_ < 0) return false;
+  struct flock l = range_lock(F_WRLCK, offset, size);
+  // Readers hold their marks for the few microseconds of one read.
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (::fcntl(f.fd_, F_OFD_SETLK, &l) == 0) return true;
+    if (errno != EAGAIN && errno != EACCES) return false;
+    timespec pause{0, 100000};
+    ::nanosleep(&pause, nullptr);
+  }
+  return false;
+}
+
+bool mark_reading(file& f, std::int64_t offset, std::size_t size) {
+  if (f.fd_ < 0) return false;
+  struct flock l = range_lock(F_RDLCK, offset, size);
+  return ::fcntl(f.fd_, F_OFD_SETLK, &l) == 0;
+}
+
 status read_whole(const std::string& name, std::string& content) {
   file f;
   if (status s = open(name, open_mode::read_only, f); !s.ok()) return s;
@@ -177,6 +210,10 @@ void sleep_seconds(double seconds) {
   timespec wait{static_cast<time_t>(whole), static_cast<long>((seconds - whole) * 1e9)};
   while (::nanosleep(&wait, &wait) != 0 && errno == EINTR) {
   }
+}
+
+void yield() {
+  ::sched_yield();
 }
 
 std::optional<std::string> environment_value(const char* variable) {

@@ -50,6 +50,8 @@ class file {
   friend status write_at(file&, std::int64_t, const void*, std::size_t);
   friend status close(file&);
   friend status read_whole(const std::string&, std::string&);
+  friend bool mark_writing(file&, std::int64_t, std::size_t);
+  friend bool mark_reading(file&, std::int64_t, std::size_t);
 
   int fd_ = -1;
   std::string name_;
@@ -66,6 +68,15 @@ status write_record(file& f, std::int64_t position, const void* buffer, std::siz
 status write_at(file& f, std::int64_t offset, const void* buffer, std::size_t size);
 status close(file& f);
 
+// Byte-range marks between processes of this library, held by an open file until
+// it is closed: a writer marks the bytes it is about to write, a reader the bytes it
+// is about to read, and neither mark can be had while the other is held. The files
+// and the lock files are unchanged, and programs that do not use the marks are not
+// affected. A writer waits at most a few milliseconds for readers to finish, then
+// goes on unmarked; a reader never waits. False when the mark could not be had.
+bool mark_writing(file& f, std::int64_t offset, std::size_t size);
+bool mark_reading(file& f, std::int64_t offset, std::size_t size);
+
 // The whole content of a small file (open, read to the end, close).
 status read_whole(const std::string& name, std::string& content);
 
@@ -75,6 +86,8 @@ status create_exclusive(const std::string& name);
 status remove(const std::string& name);
 
 void sleep_seconds(double seconds);
+// Lets another process run before this one goes on.
+void yield();
 
 std::optional<std::string> environment_value(const char* variable);
 
