@@ -111,8 +111,11 @@ void get_prefix(state& s, std::string& target, const std::string& file, const ch
   } else {
     put(getcwd_failed);
   }
-  if (target.empty())
-    target = "/" + std::string(s.trainer_name.view().substr(0, s.trainer_name_length));
+  if (target.empty()) {
+    std::string fallback(1, '/');
+    fallback.append(s.trainer_name.view().substr(0, s.trainer_name_length));
+    target.swap(fallback);
+  }
 }
 
 void put_usage() {
@@ -280,8 +283,9 @@ build_entry choose_entry(const std::vector<build_entry>& candidates, int record_
 }
 
 build_entry find_version(const state& s) {
-  const std::string trainer = "/" + name_of_trainer();
   const bool generic_trainer = name_of_trainer() == "generic";
+  std::string trainer("/");
+  trainer += name_of_trainer();
   const std::string& prefix = s.prefix;
   const bool project = prefix.find(trainer + "/project") != std::string::npos;
   const bool other_tree = prefix.find(trainer + "/factory") != std::string::npos ||

@@ -1,0 +1,210 @@
+// Speed and memory of the library against the bare system calls of its protocol,
+// measured in one run, each figure printed with its target:
+//  - one data call against the calls a reader must make (probe the lock file, create
+//    it exclusively, read the whole index, read one item, remove the lock);
+//  - creating a database on an empty directory against dd writing the same bytes in
+//    12864-byte blocks;
+//  - start-up and initialisation against one data call;
+//  - the driver's peak resident memory over a whole sweep against a C program that
+//    only opens the two files.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "radar_vdb_access.h"
+#include "sm_model_vehicle.hpp"
+#include "sm_model_vehicle_database.hpp"
+
+namespace {
+
+constexpr std::size_t item_size = 12864;
+constexpr std::size_t index_size = 120044;
+constexpr int position = 1991;
+
+std::string& work_dir() {
+  static std::string dir = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "rva_bench_XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    return pattern;
+  }();
+  return dir;
+}
+
+std::string base() {
+  return work_dir() + "/vehicle_db";
+}
+
+// Output of the library during set-up is not part of any figure.
+template <class F>
+void quietly(F&& f) {
+  std::fflush(stdout);
+  const int saved = ::dup(1);
+  const int null = ::open("/dev/null", O_WRONLY);
+  ::dup2(null, 1);
+  f();
+  std::fflush(stdout);
+  ::dup2(saved, 1);
+  ::close(null);
+  ::close(saved);
+}
+
+// The sample database, written through the store, and the library started on it.
+void prepare() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  setenv("ACM_VDB_FILE", base().c_str(), 1);
+  quietly([] {
+    adainit();
+    Radar_Vdb_Access_Initialise();
+    sm_model_vehicle::data d = sm_model_vehicle::default_();
+    d.general.set_is_valid(true);
+    d.general.set_permanence(sm_model_vehicle_kind::perm);
+    d.general.library_number = 995;
+    d.physical.c200 = csl_length::distance(150.0F);
+    sm_model_vehicle_database::update(d);
+  });
+}
+
+void data_call(benchmark::State& state) {
+  prepare();
+  for (auto _ : state) benchmark::DoNotOptimize(Radar_Vdb_Access_Get_Data_T(position));
+}
+
+// The same protocol with nothing but the system calls.
+void bare_calls(benchmark::State& state) {
+  prepare();
+  const std::string item = base(), index = base() + "_INDEX", lock = base() + "_LOCK_ 1991";
+  std::vector<char> header(index_size), record(item_size);
+  for (auto _ : state) {
+    if (::open(lock.c_str(), O_RDONLY) >= 0) std::abort();
+    int l = ::open(lock.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    ::close(l);
+    int x = ::open(index.c_str(), O_RDONLY);
+    benchmark::DoNotOptimize(::pread(x, header.data(), index_size, 0));
+    ::close(x);
+    int i = ::open(item.c_str(), O_RDONLY);
+    benchmark::DoNotOptimize(::pread(i, record.data(), item_size, (position - 1) * item_size));
+    ::close(i);
+    ::unlink(lock.c_str());
+  }
+}
+
+void create_database(benchmark::State& state) {
+  prepare();
+  const std::string fresh = work_dir() + "/created";
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::filesystem::remove(fresh);
+    std::filesystem::remove(fresh + "_INDEX");
+    sm_model_vehicle_database::store db;
+    db.start_up(fresh, sm_model_vehicle::default_());
+    state.ResumeTiming();
+    quietly([&] { db.initialise(); });
+  }
+}
+
+void dd_same_bytes(benchmark::State& state) {
+  const std::string command = "dd if=/dev/zero of='" + work_dir() +
+                              "/dd_file' bs=12864 count=2000 status=none && dd if=/dev/zero of='" +
+                              work_dir() + "/dd_index' bs=120044 count=1 status=none";
+  for (auto _ : state) {
+    if (std::system(command.c_str()) != 0) state.SkipWithError("dd failed");
+  }
+}
+
+// Start-up needs a process of its own: a child starts the library and initialises
+// it; an empty child gives the cost of the process itself.
+void child_start(benchmark::State& state, bool start) {
+  prepare();
+  for (auto _ : state) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      if (start) {
+        quietly([] {
+          adainit();
+          Radar_Vdb_Access_Initialise();
+        });
+      }
+      ::_exit(0);
+    }
+    ::waitpid(pid, nullptr, 0);
+  }
+}
+
+void start_up(benchmark::State& state) {
+  child_start(state, true);
+}
+void empty_child(benchmark::State& state) {
+  child_start(state, false);
+}
+
+BENCHMARK(data_call);
+BENCHMARK(bare_calls);
+BENCHMARK(create_database)->Unit(benchmark::kMillisecond);
+BENCHMARK(dd_same_bytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(start_up)->Unit(benchmark::kMicrosecond);
+BENCHMARK(empty_child)->Unit(benchmark::kMicrosecond);
+
+class collecting_reporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) {
+      seconds[r.benchmark_name()] = r.real_accumulated_time / static_cast<double>(r.iterations);
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> seconds;
+};
+
+// Peak resident memory of a command run with the sample database, in KiB.
+long peak_kib(const char* program, const char* argument) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const int null = ::open("/dev/null", O_WRONLY);
+    ::dup2(null, 1);
+    ::execl(program, program, argument, static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  ::wait4(pid, &status, 0, &usage);
+  return usage.ru_maxrss;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  collecting_reporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  auto& s = reporter.seconds;
+  const double call = s["data_call"], floor = s["bare_calls"];
+  const double created = s["create_database"], dd = s["dd_same_bytes"];
+  const double start = s["start_up"] - s["empty_child"];
+  const long driver = peak_kib(RVA_DRIVER, "sweep"),
+             baseline = peak_kib(RVA_OPEN_TWO_FILES, nullptr);
+  std::printf("\n");
+  std::printf("data call: %.1f us, bare calls %.1f us: %.2f x (target at most 1.10)\n", call * 1e6,
+              floor * 1e6, call / floor);
+  std::printf("create database: %.1f ms, dd %.1f ms: %.2f x (target at most 1.5)\n", created * 1e3,
+              dd * 1e3, created / dd);
+  std::printf("start-up and initialise: %.1f us: %.1f data calls (target at most 10)\n",
+              start * 1e6, start / call);
+  std::printf(
+      "driver sweep peak memory: %ld KiB, open-only program %ld KiB: %.2f MiB above (target under "
+      "4)\n",
+      driver, baseline, static_cast<double>(driver - baseline) / 1024.0);
+  std::filesystem::remove_all(work_dir());
+  benchmark::Shutdown();
+  return 0;
+}
