@@ -5,10 +5,13 @@
 #include <exception>
 #include <string>
 
+#include "csl_angle.hpp"
 #include "csl_config.hpp"
+#include "csl_decibel.hpp"
 #include "csl_exceptions.hpp"
 #include "csl_host.hpp"
 #include "csl_ids.hpp"
+#include "csl_levels.hpp"
 #include "csl_output.hpp"
 #include "radar_vdb_access.h"
 #include "radar_vdb_access_internal.hpp"
@@ -23,6 +26,10 @@ bool started = false;
 
 void start_modules() {
   csl_host::start_up();
+  // Quantity tables: the angle tables, then the level tables.
+  csl_angle::start_up();
+  csl_decibel::start_up();
+  csl_levels::start_up();
   // Group modules build their defaults, then the default record is assembled.
   sm_model_vehicle_general::start_up();
   sm_model_vehicle_physical::start_up();

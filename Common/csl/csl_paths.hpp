@@ -42,4 +42,13 @@ static_assert(sizeof(path) == 12);
 static_assert(offsetof(path, the_path_length) == 0 && offsetof(path, the_angle_of_arrival) == 4);
 static_assert(offsetof(path, the_prop_loss) == 8 && offsetof(path, the_class) == 10);
 
+// Fills all four fields; a class outside the enumeration is the range error and
+// leaves the path unchanged.
+void set_up(path& for_path, path_class using_class, csl_length::distance of_length,
+            csl_angle::angle of_arrival_angle, csl_decibel::db with_prop_loss);
+csl_length::distance length_of(const path& p);
+csl_angle::angle angle_of_arrival(const path& p);
+path_class class_(const path& p);
+csl_decibel::db propagation_loss(const path& p);
+
 }  // namespace csl_paths

@@ -33,11 +33,16 @@ constexpr std::uint32_t bound(float value) {
   return std::bit_cast<std::uint32_t>(value);
 }
 
+// Every quantity type is an alias of a csl template, so argument-dependent lookup
+// would search only csl for its operators. Scope, a type declared in the module's
+// own namespace (the module's `scope`), adds that namespace: `a + b` on two speeds
+// then finds csl_velocity's operator wherever it is written.
+
 // A float32 quantity. With bounds, construction checks first <= value <= last
 // (NaN fails) and raises the range error, storing nothing; without bounds any
 // value is taken, as for a plain float.
 template <type_name Name, std::uint32_t LoBits = bound(-unbounded),
-          std::uint32_t HiBits = bound(unbounded)>
+          std::uint32_t HiBits = bound(unbounded), class Scope = void>
 class quantity {
  public:
   static constexpr float first = std::bit_cast<float>(LoBits);
@@ -61,11 +66,15 @@ class quantity {
   float value_ = 0.0F;
 };
 
+// A float32 quantity without bounds, with the operators of its module.
+template <type_name Name, class Scope>
+using unbounded_quantity = quantity<Name, bound(-unbounded), bound(unbounded), Scope>;
+
 // A fixed-point quantity: a signed count n of steps 1/Scale, standing for n / Scale.
 // Counts lie in Lo .. Hi (by default the whole storage).
 template <type_name Name, std::signed_integral Storage, std::int64_t Scale,
           std::int64_t Lo = std::numeric_limits<Storage>::min(),
-          std::int64_t Hi = std::numeric_limits<Storage>::max()>
+          std::int64_t Hi = std::numeric_limits<Storage>::max(), class Scope = void>
 class fixed_quantity {
  public:
   static_assert(Lo <= Hi && Lo >= std::numeric_limits<Storage>::min() &&

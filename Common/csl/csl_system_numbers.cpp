@@ -1,6 +1,9 @@
 #include "csl_system_numbers.hpp"
 
+#include <charconv>
 #include <cmath>
+#include <system_error>
+#include <utility>
 
 namespace csl_system_numbers {
 namespace {
@@ -83,6 +86,23 @@ system_float power(system_float base, system_integer exponent) {
 std::string image_of(std::int64_t value) {
   std::string digits = std::to_string(value);
   return value < 0 ? digits : " " + digits;
+}
+
+layout_error::layout_error(std::string place) : named_error("LAYOUT_ERROR", std::move(place)) {}
+
+std::string fixed_image(double value, int aft, std::size_t width, const char* place) {
+  if (aft < 0 || aft > 255 || !std::isfinite(value)) throw csl::range_error(place);
+  // -0.0 is written as zero.
+  if (value == 0.0) value = 0.0;
+  const int decimals = aft == 0 ? 1 : aft;
+  // A double has at most 309 integer digits: sign, digits, point and 255 decimals fit.
+  char text[600];
+  const auto [end, error] =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  if (error != std::errc()) throw csl::range_error(place);
+  const auto used = static_cast<std::size_t>(end - text);
+  if (used > width) throw layout_error(place);
+  return std::string(width - used, ' ') + std::string(text, used);
 }
 
 std::int64_t round_to_integer(double value) {

@@ -5,6 +5,7 @@
 
 #include <compare>
 #include <concepts>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -89,6 +90,18 @@ system_float power(system_float base, system_integer exponent);
 // Decimal digits preceded by a blank for zero or more, by "-" for negatives:
 // 42 gives " 42", -7 gives "-7".
 std::string image_of(std::int64_t value);
+
+// The standard layout error: a text image does not fit the field it must fill.
+class layout_error : public csl::named_error {
+ public:
+  explicit layout_error(std::string place);
+};
+
+// value in fixed notation with aft decimals (at least one, as the standard real
+// image writes) and no exponent, right-justified in width characters. An image
+// longer than width is the layout error; aft outside 0 .. 255, or a value that is
+// not finite, the range error. place names the caller in either error.
+std::string fixed_image(double value, int aft, std::size_t width, const char* place);
 
 // Nearest whole number, halves away from zero. A value beyond 64 bits (or NaN) is a
 // range error.

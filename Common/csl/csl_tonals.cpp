@@ -18,6 +18,22 @@ constexpr std::uint8_t harmonic_bits = 0x0F;
 constexpr std::uint8_t shaft_bits = 0x70;
 constexpr std::uint8_t unmanned_bit = 0x80;
 
+void require_receiver(receiver r, const char* place) {
+  if (r != receiver::own_boat && r != receiver::own_towed_array) throw csl::range_error(place);
+}
+
+// The fields both kinds of tonal share.
+void fill_common(tonal& t, series_number series_id, harmonic_type harmonic, shaft_type shaft_number,
+                 small_boolean unmanned_flag, csl_frequency::hertz frequency,
+                 csl_frequency::hertz width) {
+  t.set_harmonic(harmonic);
+  t.set_shaft_number(shaft_number);
+  t.set_for_unmanned(unmanned_flag);
+  t.set_width(internal_width(width.value()));
+  t.set_frequency(frequency);
+  t.set_series_index(series_id);
+}
+
 }  // namespace
 
 std::string image_of(series_type t) {
@@ -176,6 +192,136 @@ bool operator==(const tonal& left, const tonal& right) {
   }
   return left.ob_level() == right.ob_level() && left.own_ta_level() == right.own_ta_level() &&
          left.radiated_level() == right.radiated_level();
+}
+
+// ---- Making tonals ----
+
+tonal create_non_modulating(series_type the_class, series_number series_id, harmonic_type harmonic,
+                            shaft_type shaft_number, small_boolean unmanned_flag,
+                            csl_frequency::hertz frequency, csl_frequency::hertz width,
+                            csl_levels::db radiated_level) {
+  if (the_class == series_type::modu) throw class_error("csl_tonals.create_non_modulating");
+  tonal t(the_class);
+  fill_common(t, series_id, harmonic, shaft_number, unmanned_flag, frequency, width);
+  t.set_ob_level(dummy);
+  t.set_own_ta_level(dummy);
+  t.set_radiated_level(radiated_level);
+  return t;
+}
+
+void create_non_modulating(tonal& the_tonal, series_type the_class, series_number series_id,
+                           harmonic_type harmonic, shaft_type shaft_number,
+                           small_boolean unmanned_flag, csl_frequency::hertz frequency,
+                           csl_frequency::hertz width, csl_levels::db radiated_level) {
+  tonal made = create_non_modulating(the_class, series_id, harmonic, shaft_number, unmanned_flag,
+                                     frequency, width, radiated_level);
+  if (the_tonal.class_() != the_class) throw csl::range_error("csl_tonals.create_non_modulating");
+  the_tonal = made;
+}
+
+tonal create_modulating(series_number series_id, harmonic_type harmonic, shaft_type shaft_number,
+                        small_boolean unmanned_flag, csl_frequency::hertz frequency,
+                        csl_frequency::hertz width, modulation modulation_depth) {
+  tonal t(series_type::modu);
+  fill_common(t, series_id, harmonic, shaft_number, unmanned_flag, frequency, width);
+  t.set_component_modulation(modulation_depth);
+  t.set_ob_modulation(modulation(0.0F));
+  t.set_own_ta_modulation(modulation(0.0F));
+  return t;
+}
+
+void create_modulating(tonal& the_tonal, series_number series_id, harmonic_type harmonic,
+                       shaft_type shaft_number, small_boolean unmanned_flag,
+                       csl_frequency::hertz frequency, csl_frequency::hertz width,
+                       modulation modulation_depth) {
+  tonal made = create_modulating(series_id, harmonic, shaft_number, unmanned_flag, frequency, width,
+                                 modulation_depth);
+  if (the_tonal.class_() != series_type::modu) {
+    throw csl::range_error("csl_tonals.create_modulating");
+  }
+  the_tonal = made;
+}
+
+// ---- Reading and setting ----
+
+void set_received_data(tonal& in_tonal, const levels& to_levels, receiver for_receiver) {
+  require_receiver(for_receiver, "csl_tonals.set_received_data");
+  if (for_receiver == receiver::own_boat) {
+    in_tonal.set_ob_level(to_levels);
+  } else {
+    in_tonal.set_own_ta_level(to_levels);
+  }
+}
+
+void set_receiver_modulation(tonal& in_tonal, modulation to_value, receiver for_receiver) {
+  require_receiver(for_receiver, "csl_tonals.set_receiver_modulation");
+  if (for_receiver == receiver::own_boat) {
+    in_tonal.set_ob_modulation(to_value);
+  } else {
+    in_tonal.set_own_ta_modulation(to_value);
+  }
+}
+
+csl_levels::db source_level(const tonal& t) {
+  return t.radiated_level();
+}
+
+csl_levels::db level(const tonal& t, csl_paths::path_class for_path, receiver at_receiver) {
+  require_receiver(at_receiver, "csl_tonals.level");
+  const levels by_path = at_receiver == receiver::own_boat ? t.ob_level() : t.own_ta_level();
+  return by_path[for_path];
+}
+
+modulation base_depth(const tonal& t) {
+  return t.component_modulation();
+}
+
+modulation depth(const tonal& t, receiver at_receiver) {
+  require_receiver(at_receiver, "csl_tonals.depth");
+  return at_receiver == receiver::own_boat ? t.ob_modulation() : t.own_ta_modulation();
+}
+
+small_boolean unmanned_requirement(const tonal& t) {
+  return t.for_unmanned();
+}
+
+csl_frequency::hertz frequency(const tonal& t) {
+  return t.frequency();
+}
+
+csl_frequency::hertz width(const tonal& t) {
+  return csl_frequency::hertz(t.width().value());
+}
+
+id_data get_id_data(const tonal& t) {
+  return {t.series_index(), t.harmonic(), t.shaft_number()};
+}
+
+// ---- Modulation arithmetic ----
+
+modulation operator*(modulation m, float r) {
+  return modulation(m.value() * r);
+}
+
+modulation operator*(float r, modulation m) {
+  return modulation(r * m.value());
+}
+
+modulation operator*(modulation m, std::int32_t n) {
+  return m * static_cast<float>(n);
+}
+
+modulation operator*(std::int32_t n, modulation m) {
+  return static_cast<float>(n) * m;
+}
+
+modulation operator/(modulation m, std::int32_t n) {
+  return m / static_cast<float>(n);
+}
+
+modulation operator/(modulation m, float r) {
+  // 0 / 0 is NaN and x / 0 infinite: both fail the range check.
+  return modulation(m.value() / r);
 }
 
 }  // namespace csl_tonals

@@ -26,6 +26,9 @@ static_assert(sizeof(series_type) == 1);
 // "NULL_TONAL", "SPD", "BLD", "AUX", "FIR", "MODU", "PRES", "HRES", "LRES".
 std::string image_of(series_type t);
 
+// Gives the quantity types below this namespace's operators.
+struct scope;
+
 using series_reference = std::int32_t;
 using series_number = csl::ranged<series_reference, 1, 50>;
 using harmonic_type = csl::ranged<std::int32_t, 1, 10>;
@@ -33,9 +36,10 @@ using shaft_type = csl::ranged<std::int32_t, 0, 4>;
 using small_boolean = bool;
 // A bandwidth in hertz: a signed 24-bit count of 1/512 Hz (-16384.0 .. 16383.998).
 using internal_width =
-    csl::fixed_quantity<"csl_tonals.internal_width", std::int32_t, 512, -8388608, 8388607>;
+    csl::fixed_quantity<"csl_tonals.internal_width", std::int32_t, 512, -8388608, 8388607, scope>;
 // A modulation depth, 0.0 .. 1.0.
-using modulation = csl::quantity<"csl_tonals.modulation", csl::bound(0.0F), csl::bound(1.0F)>;
+using modulation =
+    csl::quantity<"csl_tonals.modulation", csl::bound(0.0F), csl::bound(1.0F), scope>;
 
 enum class receiver : std::uint8_t { own_boat, own_towed_array };
 
@@ -145,5 +149,60 @@ class class_error : public csl::named_error {
  public:
   explicit class_error(std::string place);
 };
+
+// ---- Making tonals ----
+// Both take the width in hertz and store the nearest count of 1/512 Hz; a width
+// beyond +-16384 Hz is the range error. The received levels start at 0 dB, the
+// receivers' modulation depths at 0. The forms that fill a caller's record leave a
+// record of another class unchanged and raise the range error: only assigning a
+// whole record changes its class.
+
+// Any class but modu ("CSL_TONALS.CLASS_ERROR").
+tonal create_non_modulating(series_type the_class, series_number series_id, harmonic_type harmonic,
+                            shaft_type shaft_number, small_boolean unmanned_flag,
+                            csl_frequency::hertz frequency, csl_frequency::hertz width,
+                            csl_levels::db radiated_level);
+void create_non_modulating(tonal& the_tonal, series_type the_class, series_number series_id,
+                           harmonic_type harmonic, shaft_type shaft_number,
+                           small_boolean unmanned_flag, csl_frequency::hertz frequency,
+                           csl_frequency::hertz width, csl_levels::db radiated_level);
+// Class modu.
+tonal create_modulating(series_number series_id, harmonic_type harmonic, shaft_type shaft_number,
+                        small_boolean unmanned_flag, csl_frequency::hertz frequency,
+                        csl_frequency::hertz width, modulation modulation_depth);
+void create_modulating(tonal& the_tonal, series_number series_id, harmonic_type harmonic,
+                       shaft_type shaft_number, small_boolean unmanned_flag,
+                       csl_frequency::hertz frequency, csl_frequency::hertz width,
+                       modulation modulation_depth);
+
+// ---- Reading and setting them (levels on any class but modu, depths on modu
+// only; the other kind is the range error) ----
+
+void set_received_data(tonal& in_tonal, const levels& to_levels, receiver for_receiver);
+void set_receiver_modulation(tonal& in_tonal, modulation to_value, receiver for_receiver);
+csl_levels::db source_level(const tonal& t);
+csl_levels::db level(const tonal& t, csl_paths::path_class for_path, receiver at_receiver);
+modulation base_depth(const tonal& t);
+modulation depth(const tonal& t, receiver at_receiver);
+small_boolean unmanned_requirement(const tonal& t);
+csl_frequency::hertz frequency(const tonal& t);
+// The stored count / 512; a width outside -999.0 .. 200000.0 is the range error.
+csl_frequency::hertz width(const tonal& t);
+
+struct id_data {
+  series_number series_index;
+  harmonic_type harmonic;
+  shaft_type shaft_number;
+};
+id_data get_id_data(const tonal& t);
+
+// ---- Modulation arithmetic: a result outside 0 .. 1 is the range error ----
+
+modulation operator*(modulation m, float r);
+modulation operator*(float r, modulation m);
+modulation operator*(modulation m, std::int32_t n);
+modulation operator*(std::int32_t n, modulation m);
+modulation operator/(modulation m, std::int32_t n);
+modulation operator/(modulation m, float r);
 
 }  // namespace csl_tonals

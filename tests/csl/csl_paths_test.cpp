@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "csl_exceptions.hpp"
 #include "vdb_bytes.hpp"
 
 namespace {
@@ -36,6 +37,21 @@ TEST(path_equality, ThePaddingTakesNoPart) {
   b = a;
   b.the_prop_loss = csl_decibel::db(3.015625F);
   EXPECT_NE(a, b);
+}
+
+TEST(path_fields, SetUpFillsWhatTheAccessorsReadBack) {
+  path p{};
+  csl_paths::set_up(p, path_class::secondary, csl_length::distance(250.0F), csl_angle::angle(-0.5F),
+                    csl_decibel::db(-40.0F));
+  EXPECT_EQ(csl_paths::class_(p), path_class::secondary);
+  EXPECT_EQ(csl_paths::length_of(p), csl_length::distance(250.0F));
+  EXPECT_EQ(csl_paths::angle_of_arrival(p), csl_angle::angle(-0.5F));
+  EXPECT_EQ(csl_paths::propagation_loss(p), csl_decibel::db(-40.0F));
+  const path before = p;
+  EXPECT_THROW(csl_paths::set_up(p, static_cast<path_class>(3), csl_length::zero_distance,
+                                 csl_angle::zero_degrees, csl_decibel::db()),
+               csl::range_error);
+  EXPECT_EQ(p, before);
 }
 
 }  // namespace

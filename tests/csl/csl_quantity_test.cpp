@@ -221,4 +221,20 @@ TEST(quantity_images, EnumerationImages) {
   EXPECT_THROW(csl_paths::image_of(static_cast<csl_paths::path_class>(3)), csl::range_error);
 }
 
+// No using-directive here: each module's operators are found through its types.
+TEST(quantity_operators, AreFoundFromTheOperandsAlone) {
+  EXPECT_EQ(csl_velocity::speed(1.0F) + csl_velocity::speed(2.0F), csl_velocity::speed(3.0F));
+  EXPECT_EQ(csl_angle_rate::rate(1.0F) * 2, csl_angle_rate::rate(2.0F));
+  EXPECT_EQ(csl_frequency::offset(1.5F) * 2.0F, csl_frequency::offset(3.0F));
+  EXPECT_EQ(csl_levels::db(1.0F) + csl_levels::db(2.0F), csl_levels::db(3.0F));
+  EXPECT_EQ(-csl_decibel::db(1.0F), csl_decibel::db(-1.0F));
+  EXPECT_EQ(csl_powers::power(1.0F) + csl_powers::power(2.0F), csl_powers::power(3.0F));
+  EXPECT_EQ(csl_volts::voltage(2.0F) * csl_volts::voltage_factor(2.0F), csl_volts::voltage(4.0F));
+  EXPECT_EQ(csl_tonals::modulation(0.5F) / 2, csl_tonals::modulation(0.25F));
+  EXPECT_EQ(csl_statistical::percentage(10.0F) * 5.0F, 0.5F);
+  EXPECT_EQ(csl_length::distance(1.0F) + csl_length::distance(2.0F), csl_length::distance(3.0F));
+  EXPECT_EQ(csl_length::position_vector(6.0F) / csl_system_numbers::system_duration(2.0F),
+            csl_velocity::speed(3.0F));
+}
+
 }  // namespace

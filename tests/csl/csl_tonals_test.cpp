@@ -167,4 +167,129 @@ TEST(tonal_levels, OneLevelPerPath) {
   static_assert(std::is_trivially_copyable_v<tonal> && std::is_trivially_copyable_v<levels>);
 }
 
+using csl_frequency::hertz;
+
+tonal sample_line(series_type c) {
+  return create_non_modulating(c, 12, 3, 2, true, hertz(440.0F), hertz(1.0F), count(5000));
+}
+
+tonal sample_modulating() {
+  return create_modulating(7, 4, 1, false, hertz(12.5F), hertz(-0.25F), modulation(0.6F));
+}
+
+TEST(tonal_making, NonModulatingLinesStartWithZeroReceivedLevels) {
+  const tonal t = sample_line(series_type::aux);
+  EXPECT_EQ(t.class_(), series_type::aux);
+  EXPECT_EQ(t.width().count(), 512);
+  EXPECT_EQ(width(t), hertz(1.0F));
+  EXPECT_EQ(frequency(t), hertz(440.0F));
+  EXPECT_TRUE(unmanned_requirement(t));
+  EXPECT_EQ(source_level(t), count(5000));
+  const id_data ids = get_id_data(t);
+  EXPECT_EQ(ids.series_index, 12);
+  EXPECT_EQ(ids.harmonic, 3);
+  EXPECT_EQ(ids.shaft_number, 2);
+  for (auto p : {path_class::primary, path_class::secondary, path_class::tertiary}) {
+    EXPECT_EQ(level(t, p, receiver::own_boat), csl_levels::zero_dbs);
+    EXPECT_EQ(level(t, p, receiver::own_towed_array), csl_levels::zero_dbs);
+  }
+  EXPECT_THROW(base_depth(t), csl::range_error);
+  EXPECT_THROW(depth(t, receiver::own_boat), csl::range_error);
+}
+
+TEST(tonal_making, ModulatingLinesStartWithZeroReceiverDepths) {
+  const tonal t = sample_modulating();
+  EXPECT_EQ(t.class_(), series_type::modu);
+  EXPECT_EQ(t.width().count(), -128);
+  EXPECT_EQ(base_depth(t), modulation(0.6F));
+  EXPECT_EQ(depth(t, receiver::own_boat), modulation(0.0F));
+  EXPECT_EQ(depth(t, receiver::own_towed_array), modulation(0.0F));
+  EXPECT_FALSE(unmanned_requirement(t));
+  EXPECT_THROW(level(t, path_class::primary, receiver::own_boat), csl::range_error);
+  EXPECT_THROW(source_level(t), csl::range_error);
+}
+
+TEST(tonal_making, RefusalsLeaveNothingMade) {
+  try {
+    sample_line(series_type::modu);
+    ADD_FAILURE() << "modu accepted";
+  } catch (const class_error& e) {
+    EXPECT_EQ(e.full_name(), "CSL_TONALS.CLASS_ERROR");
+    EXPECT_EQ(e.message(), "csl_tonals.create_non_modulating");
+  }
+  // Beyond the 24 bits of 1/512 Hz.
+  EXPECT_THROW(create_modulating(1, 1, 0, false, hertz(1.0F), hertz(16384.0F), modulation(0.0F)),
+               csl::range_error);
+  EXPECT_NO_THROW(
+      create_modulating(1, 1, 0, false, hertz(1.0F), hertz(16383.998F), modulation(0.0F)));
+  EXPECT_THROW(create_non_modulating(static_cast<series_type>(9), 1, 1, 0, false, hertz(1.0F),
+                                     hertz(1.0F), count(0)),
+               csl::range_error);
+}
+
+TEST(tonal_making, FillingARecordKeepsItsClass) {
+  tonal line(series_type::fir);
+  create_non_modulating(line, series_type::fir, 12, 3, 2, true, hertz(440.0F), hertz(1.0F),
+                        count(5000));
+  EXPECT_EQ(line, sample_line(series_type::fir));
+
+  tonal modulating(series_type::modu);
+  create_modulating(modulating, 7, 4, 1, false, hertz(12.5F), hertz(-0.25F), modulation(0.6F));
+  EXPECT_EQ(modulating, sample_modulating());
+
+  const tonal before = sample_line(series_type::spd);
+  tonal kept = before;
+  EXPECT_THROW(create_non_modulating(kept, series_type::bld, 1, 1, 0, false, hertz(1.0F),
+                                     hertz(1.0F), count(0)),
+               csl::range_error);
+  EXPECT_THROW(create_modulating(kept, 1, 1, 0, false, hertz(1.0F), hertz(1.0F), modulation(0.0F)),
+               csl::range_error);
+  EXPECT_THROW(create_non_modulating(kept, series_type::modu, 1, 1, 0, false, hertz(1.0F),
+                                     hertz(1.0F), count(0)),
+               class_error);
+  EXPECT_EQ(kept, before);
+  EXPECT_EQ(bytes_of(kept), bytes_of(before));
+}
+
+TEST(tonal_receivers, EachReceiverHasItsOwnLevelsOrDepth) {
+  tonal t = sample_line(series_type::hres);
+  set_received_data(t, levels(count(1), count(2), count(3)), receiver::own_towed_array);
+  set_received_data(t, levels(count(-1), count(-2), count(-3)), receiver::own_boat);
+  EXPECT_EQ(level(t, path_class::secondary, receiver::own_towed_array), count(2));
+  EXPECT_EQ(level(t, path_class::tertiary, receiver::own_boat), count(-3));
+  EXPECT_THROW(set_receiver_modulation(t, modulation(0.5F), receiver::own_boat), csl::range_error);
+  EXPECT_THROW(set_received_data(t, dummy, static_cast<receiver>(2)), csl::range_error);
+
+  tonal m = sample_modulating();
+  set_receiver_modulation(m, modulation(0.25F), receiver::own_towed_array);
+  EXPECT_EQ(depth(m, receiver::own_towed_array), modulation(0.25F));
+  EXPECT_EQ(m.own_ta_modulation(), modulation(0.25F));
+  EXPECT_EQ(depth(m, receiver::own_boat), modulation(0.0F));
+  EXPECT_THROW(set_received_data(m, dummy, receiver::own_boat), csl::range_error);
+}
+
+TEST(tonal_width, ReadAsHertzItIsCheckedAgainstTheHertzRange) {
+  tonal t;
+  t.set_width(internal_width(-999.0F));
+  EXPECT_EQ(width(t), hertz(-999.0F));
+  t.set_width(internal_width(-1000.0F));
+  EXPECT_THROW(width(t), csl::range_error);
+}
+
+TEST(tonal_modulation, ArithmeticStaysWithinZeroToOne) {
+  const modulation m(0.6F);
+  EXPECT_THROW(m * 2, csl::range_error);
+  EXPECT_THROW(2 * m, csl::range_error);
+  EXPECT_THROW(m * -1.0F, csl::range_error);
+  EXPECT_FLOAT_EQ((m * 1.5F).value(), 0.9F);
+  EXPECT_FLOAT_EQ((0.5F * m).value(), 0.3F);
+  EXPECT_EQ(modulation(0.25F) * 4, modulation(1.0F));
+  EXPECT_EQ(3 * modulation(0.25F), modulation(0.75F));
+  EXPECT_EQ(modulation(0.5F) / 2, modulation(0.25F));
+  EXPECT_EQ(modulation(0.5F) / 0.5F, modulation(1.0F));
+  EXPECT_THROW(modulation(0.5F) / 0, csl::range_error);
+  EXPECT_THROW(modulation(0.0F) / 0.0F, csl::range_error);
+  EXPECT_THROW(modulation(0.5F) / -2.0F, csl::range_error);
+}
+
 }  // namespace
