@@ -9,6 +9,9 @@
 namespace csl_angle_rate {
 namespace {
 
+using csl_system_numbers::finite;
+using csl_system_numbers::quotient;
+
 constexpr float degrees_per_rpm = 6.0F;
 
 void report(const csl::named_error& e) {
@@ -39,13 +42,6 @@ auto reported(Compute compute) {
 
 float seconds_of(const csl_time::interval& i) {
   return csl_time::convert<system_float>(i);
-}
-
-float quotient(float x, float by, const char* place) {
-  if (by == 0.0F) throw csl::range_error(place);
-  const float q = x / by;
-  if (!std::isfinite(q)) throw csl::range_error(place);
-  return q;
 }
 
 }  // namespace

@@ -8,10 +8,7 @@
 namespace csl_frequency {
 namespace {
 
-float finite(float v, const char* place) {
-  if (!std::isfinite(v)) throw csl::range_error(place);
-  return v;
-}
+using csl_system_numbers::finite;
 
 }  // namespace
 

@@ -11,6 +11,9 @@
 namespace csl_length {
 namespace {
 
+using csl_system_numbers::finite;
+using csl_system_numbers::quotient;
+
 float in_metres(metres m) {
   return m.value;
 }
@@ -42,16 +45,6 @@ Unit in_unit(float m) {
   } else {
     return Unit{m / metres_per<Unit>()};
   }
-}
-
-float finite(float v, const char* place) {
-  if (!std::isfinite(v)) throw csl::range_error(place);
-  return v;
-}
-
-float quotient(float x, float by, const char* place) {
-  if (by == 0.0F) throw csl::range_error(place);
-  return finite(x / by, place);
 }
 
 void put_image(float value, int decimal_digits, std::span<char> to_string, const char* place) {

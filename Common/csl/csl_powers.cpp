@@ -8,13 +8,10 @@ namespace csl_powers {
 namespace {
 
 float finite(float v, const char* place) {
-  if (!std::isfinite(v)) throw csl_level_exceptions::out_of_range(place);
-  return v;
+  return csl_system_numbers::finite<csl_level_exceptions::out_of_range>(v, place);
 }
-
 float quotient(float x, float by, const char* place) {
-  if (by == 0.0F) throw csl_level_exceptions::out_of_range(place);
-  return finite(x / by, place);
+  return csl_system_numbers::quotient<csl_level_exceptions::out_of_range>(x, by, place);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // rounding and the integer image used everywhere.
 #pragma once
 
+#include <cmath>
 #include <compare>
 #include <concepts>
 #include <cstddef>
@@ -108,5 +109,20 @@ std::string fixed_image(double value, int aft, std::size_t width, const char* pl
 std::int64_t round_to_integer(double value);
 // The same, for a result that must fit a system_integer.
 system_integer round_to_system_integer(double value);
+
+// A real result, or the module's error (by default the range error) when it is not
+// finite: an overflow or a NaN.
+template <class Error = csl::range_error>
+float finite(float value, const char* place) {
+  if (!std::isfinite(value)) throw Error(place);
+  return value;
+}
+
+// x / by, or the module's error when `by` is zero or the quotient is not finite.
+template <class Error = csl::range_error>
+float quotient(float x, float by, const char* place) {
+  if (by == 0.0F) throw Error(place);
+  return finite<Error>(x / by, place);
+}
 
 }  // namespace csl_system_numbers

@@ -9,15 +9,8 @@
 namespace csl_volts {
 namespace {
 
-float finite(float v, const char* place) {
-  if (!std::isfinite(v)) throw csl::range_error(place);
-  return v;
-}
-
-float quotient(float x, float by, const char* place) {
-  if (by == 0.0F) throw csl::range_error(place);
-  return finite(x / by, place);
-}
+using csl_system_numbers::finite;
+using csl_system_numbers::quotient;
 
 voltage added(voltage left, voltage right, float factor, float square_factor, const char* place) {
   const bool right_larger = left < right;
