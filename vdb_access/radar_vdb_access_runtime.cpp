@@ -18,6 +18,7 @@
 #include "sm_model_vehicle.hpp"
 #include "sm_model_vehicle_database.hpp"
 #include "sm_model_vehicle_general.hpp"
+#include "sm_model_vehicle_general_types.hpp"
 #include "sm_model_vehicle_physical.hpp"
 
 namespace {
@@ -30,7 +31,10 @@ void start_modules() {
   csl_angle::start_up();
   csl_decibel::start_up();
   csl_levels::start_up();
-  // Group modules build their defaults, then the default record is assembled.
+  // The image utilities keep no state and need no start-up. Types modules convert
+  // their characteristics' defaults and bounds and build their images, then group
+  // modules build their defaults from them, then the default record is assembled.
+  sm_model_vehicle_general_types::start_up();
   sm_model_vehicle_general::start_up();
   sm_model_vehicle_physical::start_up();
   sm_model_vehicle::start_up();

@@ -11,18 +11,24 @@ group& the_default() {
 }  // namespace
 
 void start_up() {
-  // TODO: take the defaults from the characteristic descriptors once they exist.
+  // Every field from its characteristic's default; only the validity is a literal.
   group g;
   g.set_is_valid(false);
-  g.set_permanence(types::permanence_default);
-  g.c100 = 1;
-  g.library_number = 0;
-  g.c101 = types::c101_type::from("NONAME");
-  g.c102 = types::c102_type::from("UNKNOWN");
-  g.c103 = types::c103_type::from("UNKNOWN");
-  g.c106 = types::c106_type::blanks();
-  g.c109 = types::c109_type::blanks();
-  g.c005 = 1;
+  g.set_permanence(types::permanence_characteristic.default_());
+  g.c100 = types::c100.default_();
+  g.library_number = types::library_number_characteristic.default_();
+  g.c101 = types::c101.default_();
+  g.c102 = types::c102.default_();
+  g.c103 = types::c103.default_();
+  g.c104 = types::c104.default_();
+  g.c105 = types::c105.default_();
+  g.c106 = types::c106.default_();
+  g.c109 = types::c109.default_();
+  g.issue = types::issue_characteristic.default_();
+  g.c114 = types::c114.default_();
+  g.c115 = types::c115.default_();
+  g.c107 = types::c107.default_();
+  g.c005 = types::c005.default_();
   the_default() = g;
 }
 

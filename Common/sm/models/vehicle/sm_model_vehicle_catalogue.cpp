@@ -1,0 +1,87 @@
+#include "sm_model_vehicle_catalogue.hpp"
+
+#include <limits>
+#include <map>
+#include <utility>
+
+namespace sm_model_vehicle_catalogue {
+namespace {
+
+// Numbered rows first, by number; named items after them, by name. A map keeps
+// its elements in place, so the pointers handed out stay valid.
+using key = std::pair<int, std::string>;
+
+key key_of(const row& r) {
+  return {r.number.value_or(std::numeric_limits<int>::max()), r.name};
+}
+
+std::map<key, row>& the_rows() {
+  static std::map<key, row> rows;
+  return rows;
+}
+
+}  // namespace
+
+std::string image_of(kind k) {
+  switch (k) {
+    case kind::integer:
+      return "INTEGER";
+    case kind::time:
+      return "TIME";
+    case kind::enumeration:
+      return "ENUMERATION";
+    case kind::plain_real:
+      return "PLAIN_REAL";
+    case kind::quantity:
+      return "QUANTITY";
+    case kind::text:
+      return "TEXT";
+    case kind::identity:
+      return "IDENTITY";
+  }
+  throw csl::range_error("sm_model_vehicle_catalogue.image_of");
+}
+
+duplicate_characteristic::duplicate_characteristic(std::string place)
+    : named_error("SM_MODEL_VEHICLE_CATALOGUE.DUPLICATE_CHARACTERISTIC", std::move(place)) {}
+
+void add(row r) {
+  const row* same_name = find(r.name);
+  const row* same_number = r.number ? find(*r.number) : nullptr;
+  for (const row* other : {same_name, same_number}) {
+    if (other != nullptr && (other->types_module != r.types_module || other->name != r.name)) {
+      throw duplicate_characteristic("sm_model_vehicle_catalogue.add (" + r.name + " of " +
+                                     r.types_module + ", already in " + other->types_module + ")");
+    }
+  }
+  auto& rows = the_rows();
+  const key k = key_of(r);
+  if (const auto found = rows.find(k); found != rows.end()) {
+    found->second = std::move(r);
+  } else {
+    rows.emplace(k, std::move(r));
+  }
+}
+
+const row* find(int number) {
+  const auto& rows = the_rows();
+  const auto found = rows.lower_bound({number, std::string()});
+  if (found == rows.end() || found->second.number != number) return nullptr;
+  return &found->second;
+}
+
+const row* find(std::string_view name) {
+  for (const auto& [k, r] : the_rows()) {
+    if (r.name == name) return &r;
+  }
+  return nullptr;
+}
+
+std::vector<const row*> rows() {
+  std::vector<const row*> all;
+  all.reserve(the_rows().size());
+  for (const auto& [k, r] : the_rows()) all.push_back(&r);
+  return all;
+}
+
+}  // namespace sm_model_vehicle_catalogue

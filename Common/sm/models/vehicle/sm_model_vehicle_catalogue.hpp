@@ -1,0 +1,88 @@
+// The catalogue of vehicle characteristics: one row per characteristic, found by
+// its number ("c200" is 200) or its name, saying what a data-entry or display tool
+// needs to present it: group and types module, alias, kind, value type and range,
+// default and editing bounds in stored and operator units, bound images, image
+// operation, choice list, and whether it converts to a duration and an interval.
+// Each types module adds its rows when it starts; they are read-only afterwards.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "csl_exceptions.hpp"
+
+namespace sm_model_vehicle_catalogue {
+
+enum class kind : std::uint8_t { integer, time, enumeration, plain_real, quantity, text, identity };
+
+// "INTEGER", "TIME", "ENUMERATION", "PLAIN_REAL", "QUANTITY", "TEXT", "IDENTITY".
+std::string image_of(kind k);
+
+// A default or a bound: the number the record stores (a count of 1/64 dB for a
+// level, metres for a length, radians for an angle, the position of an
+// enumeration literal; none for texts and identities) and the value as written in
+// operator units ("50 yd", "99.9 kn", "1", "FIXED", "NONAME      ").
+struct value {
+  std::optional<double> stored;
+  std::string text;
+};
+
+// One literal of a choice list: its stored number, its image and where the image
+// lies in the list text (1-based, inclusive).
+struct choice {
+  std::int64_t stored;
+  std::string image;
+  int start;
+  int finish;
+};
+
+// Turns a stored number (as in `value`) into the characteristic's text image.
+using image_operation = std::function<std::string(double stored)>;
+
+struct row {
+  std::string name;           // "c200", or a named item of a types module ("issue")
+  std::optional<int> number;  // 200; none for a named item
+  std::string group;          // "physical"
+  std::string types_module;   // "sm_model_vehicle_physical_types"
+  std::string alias;          // "length"; empty when there is none
+  kind kind_ = kind::integer;
+  std::string value_type;  // "integer 0 .. 99", "csl_length.distance (metres)"
+  // The range of the value type in stored numbers, where it has one.
+  std::optional<double> type_first;
+  std::optional<double> type_last;
+  value default_;
+  std::optional<value> min;  // none for texts and identities
+  std::optional<value> max;
+  std::optional<std::string> min_image;  // none for enumerations, texts and identities
+  std::optional<std::string> max_image;
+  std::string image_name;  // "c005_image_of (integer image)"; empty when there is none
+  image_operation image_of;
+  std::vector<choice> choices;    // enumerations only, in declaration order
+  std::string choice_list_image;  // enumerations only
+  bool has_duration = false;
+  bool has_interval = false;
+};
+
+// A second row with the name or number of a row that another types module added.
+class duplicate_characteristic : public csl::named_error {
+ public:
+  explicit duplicate_characteristic(std::string place);
+};
+
+// Adds the row at start-up. A row of the same name from the same types module (a
+// module started twice) is replaced.
+void add(row r);
+
+// The row, or nullptr when no started types module has it.
+const row* find(int number);
+const row* find(std::string_view name);
+
+// Every row: numbered rows by number, then named items by name. The pointers stay
+// valid for the life of the process.
+std::vector<const row*> rows();
+
+}  // namespace sm_model_vehicle_catalogue
