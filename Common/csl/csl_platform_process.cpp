@@ -6,8 +6,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 #include "csl_platform.hpp"
@@ -22,8 +20,8 @@ hooks& the_hooks() {
 
 // /proc/self/cmdline holds the arguments, each ended by a NUL.
 std::vector<std::string> proc_command_line() {
-  std::ifstream in("/proc/self/cmdline", std::ios::binary);
-  std::string all{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string all;
+  csl_platform::read_whole("/proc/self/cmdline", all);
   std::vector<std::string> words;
   std::string::size_type start = 0;
   while (start < all.size()) {
