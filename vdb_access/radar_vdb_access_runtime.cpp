@@ -20,6 +20,13 @@
 #include "sm_model_vehicle_general.hpp"
 #include "sm_model_vehicle_general_types.hpp"
 #include "sm_model_vehicle_physical.hpp"
+#include "sm_model_vehicle_physical_types.hpp"
+#include "sm_model_vehicle_propulsion_mode.hpp"
+#include "sm_model_vehicle_propulsion_mode_types.hpp"
+#include "sm_model_vehicle_speed.hpp"
+#include "sm_model_vehicle_speed_types.hpp"
+#include "sm_model_vehicle_turning_diving.hpp"
+#include "sm_model_vehicle_turning_diving_types.hpp"
 
 namespace {
 
@@ -36,7 +43,14 @@ void start_modules() {
   // modules build their defaults from them, then the default record is assembled.
   sm_model_vehicle_general_types::start_up();
   sm_model_vehicle_general::start_up();
+  sm_model_vehicle_physical_types::start_up();
   sm_model_vehicle_physical::start_up();
+  sm_model_vehicle_propulsion_mode_types::start_up();
+  sm_model_vehicle_propulsion_mode::start_up();
+  sm_model_vehicle_speed_types::start_up();
+  sm_model_vehicle_speed::start_up();
+  sm_model_vehicle_turning_diving_types::start_up();
+  sm_model_vehicle_turning_diving::start_up();
   sm_model_vehicle::start_up();
   csl_config::start_up();
   sm_model_vehicle::start_up_report();

@@ -52,7 +52,13 @@ inline float f32_of(const bytes& b, std::size_t at) {
 // 50 yards as stored: float32(50) x float32(0.9144), rounded once.
 inline constexpr std::uint8_t fifty_yards[4] = {0x47, 0xE1, 0x36, 0x42};
 
-// The default vehicle record: general and physical group defaults, all else zero.
+// Operator-unit conversions as stored: the float32 product, rounded once.
+inline constexpr float knots_to_metres_per_second = 0.51477337F;
+inline constexpr float radians_per_degree = 0.017453292F;
+inline constexpr float degrees_per_second_per_rpm = 6.0F;
+
+// The default vehicle record: general, physical, propulsion mode, speed and
+// turning and diving group defaults, all else zero.
 inline bytes default_item() {
   bytes b(item_size, 0);
   // General group at 0.
@@ -80,6 +86,44 @@ inline bytes default_item() {
   put_u16(b, p + 70, 10 * 64);               // c258
   put_f32(b, p + 72, 25.0F * 0.017453292F);  // c259
   put_f32(b, p + 80, 10.0F);                 // c210
+  // Propulsion mode group at 176: three 28-byte modes, then c300.
+  const std::size_t pm = 176;
+  for (std::size_t mode = 0; mode < 3; ++mode) {
+    const std::size_t m = pm + 28 * mode;
+    for (std::size_t i = 0; i < 4; ++i) put_u8(b, m + i, 1);  // c303, c304, c313, c314
+    put_text(b, m + 4, 4, "NONE");                            // c305
+    put_f32(b, m + 20, 50.0F * knots_to_metres_per_second);   // c312
+  }
+  put_u8(b, pm + 84, 1);  // c300
+  // Speed group at 264: the vehicle's reductions and times, then three 44-byte modes.
+  const std::size_t s = 264;
+  put_u16(b, s + 12, 100);  // c434
+  put_u16(b, s + 14, 200);  // c435
+  put_u16(b, s + 16, 150);  // c436
+  put_u16(b, s + 18, 3);    // c437
+  for (std::size_t mode = 0; mode < 3; ++mode) {
+    const std::size_t m = s + 20 + 44 * mode;
+    put_u16(b, m + 0, 99);                                      // c421
+    put_u16(b, m + 2, 99);                                      // c422
+    put_u16(b, m + 4, 99);                                      // c423
+    put_f32(b, m + 8, 250.0F * degrees_per_second_per_rpm);     // c420
+    put_f32(b, m + 16, 9999.99F * knots_to_metres_per_second);  // c430
+    put_f32(b, m + 20, 5.0F);                                   // c441
+    put_f32(b, m + 28, 10.0F);                                  // c443
+    put_f32(b, m + 32, 80.0F * degrees_per_second_per_rpm);     // c444
+    put_f32(b, m + 40, 10.0F * knots_to_metres_per_second);     // c446
+  }
+  // Turning and diving group at 416: vehicle constants, then three 8-byte modes.
+  const std::size_t t = 416;
+  put_u16(b, t + 0, 10);                           // c400
+  put_u16(b, t + 2, 10);                           // c411
+  put_f32(b, t + 4, 3.0F);                         // c401
+  put_f32(b, t + 8, 0.4F);                         // c402
+  put_f32(b, t + 12, 0.0009F);                     // c403
+  put_f32(b, t + 16, 30.0F * radians_per_degree);  // c410
+  for (std::size_t mode = 0; mode < 3; ++mode) {
+    put_f32(b, t + 32 + 8 * mode, 30.0F * radians_per_degree);  // c409
+  }
   return b;
 }
 

@@ -40,7 +40,14 @@ sm_model_vehicle_kind::model_kind kind_of_general(const sm_model_vehicle_general
 void start_up() {
   data d{};
   d.general = sm_model_vehicle_general::group_default();
+  if (!sm_model_vehicle_physical::started()) sm_model_vehicle_physical::start_up();
   d.physical = sm_model_vehicle_physical::group_default();
+  if (!sm_model_vehicle_propulsion_mode::started()) sm_model_vehicle_propulsion_mode::start_up();
+  d.propulsion = sm_model_vehicle_propulsion_mode::group_default();
+  if (!sm_model_vehicle_speed::started()) sm_model_vehicle_speed::start_up();
+  d.speed = sm_model_vehicle_speed::group_default();
+  if (!sm_model_vehicle_turning_diving::started()) sm_model_vehicle_turning_diving::start_up();
+  d.turn_dive = sm_model_vehicle_turning_diving::group_default();
   the_default() = d;
 }
 

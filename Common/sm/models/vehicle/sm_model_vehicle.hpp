@@ -12,6 +12,9 @@
 #include "sm_model_vehicle_general.hpp"
 #include "sm_model_vehicle_kind.hpp"
 #include "sm_model_vehicle_physical.hpp"
+#include "sm_model_vehicle_propulsion_mode.hpp"
+#include "sm_model_vehicle_speed.hpp"
+#include "sm_model_vehicle_turning_diving.hpp"
 
 namespace sm_model_vehicle {
 
@@ -23,9 +26,6 @@ struct opaque_group {
   friend bool operator==(const opaque_group&, const opaque_group&) = default;
 };
 
-using propulsion_group = opaque_group<88>;
-using speed_group = opaque_group<152>;
-using turn_dive_group = opaque_group<56>;
 using bb_group = opaque_group<656>;
 using fit_group = opaque_group<788>;
 using nb_group = opaque_group<5012>;
@@ -37,9 +37,9 @@ using eaural_group = opaque_group<4440>;
 struct data {
   sm_model_vehicle_general::group general;
   sm_model_vehicle_physical::group physical;
-  propulsion_group propulsion;
-  speed_group speed;
-  turn_dive_group turn_dive;
+  sm_model_vehicle_propulsion_mode::group propulsion;
+  sm_model_vehicle_speed::group speed;
+  sm_model_vehicle_turning_diving::group turn_dive;
   bb_group bb;
   fit_group fit;
   nb_group nb;
@@ -63,9 +63,9 @@ static_assert(offsetof(data, physical) + offsetof(sm_model_vehicle_physical::gro
 struct handle {
   std::unique_ptr<sm_model_vehicle_general::group> general;
   std::unique_ptr<sm_model_vehicle_physical::group> physical;
-  std::unique_ptr<propulsion_group> propulsion;
-  std::unique_ptr<speed_group> speed;
-  std::unique_ptr<turn_dive_group> turn_dive;
+  std::unique_ptr<sm_model_vehicle_propulsion_mode::group> propulsion;
+  std::unique_ptr<sm_model_vehicle_speed::group> speed;
+  std::unique_ptr<sm_model_vehicle_turning_diving::group> turn_dive;
   std::unique_ptr<bb_group> bb;
   std::unique_ptr<fit_group> fit;
   std::unique_ptr<nb_group> nb;
@@ -74,7 +74,8 @@ struct handle {
   std::unique_ptr<eaural_group> eaural;
 };
 
-// Assembles the default record from the group defaults (after the group modules).
+// Assembles the default record from the group defaults (after the group modules;
+// a group module not yet started is started here, so the record is always whole).
 void start_up();
 // Writes "sm_model_vehicle: Using " and the base name (after the configuration).
 void start_up_report();

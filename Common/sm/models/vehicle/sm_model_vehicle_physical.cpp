@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "csl_decibel.hpp"
 #include "csl_exceptions.hpp"
 
 namespace sm_model_vehicle_physical {
@@ -12,19 +11,12 @@ struct defaults {
   prop_mode_dependent mode;
   prop_modes modes;
   group whole;
+  bool built = false;
 };
 
 defaults& the_defaults() {
   static defaults value;
   return value;
-}
-
-csl_levels::db level(float decibels) {
-  return csl_levels::level_of(csl_decibel::dbs_of(decibels));
-}
-
-csl_length::distance yards(float value) {
-  return csl_length::create<csl_length::distance>(csl_length::yards{value});
 }
 
 }  // namespace
@@ -38,27 +30,41 @@ csl_levels::db wide_db::level() const {
 }
 
 void start_up() {
-  // TODO: take the defaults from the characteristic descriptors once they exist.
+  if (!types::started()) types::start_up();
   defaults& d = the_defaults();
-  d.mode.c204 = 0;
-  d.mode.c205 = 3;
-  d.mode.c277 = level(20.0F);
-  d.mode.c278 = wide_db(level(0.0F));
-  d.modes = {d.mode, d.mode, d.mode};
+  prop_mode_dependent m;
+  m.c204 = types::c204.default_();
+  m.c205 = types::c205.default_();
+  m.c277 = types::c277.default_();
+  m.c278 = wide_db(types::c278.default_());
+  d.mode = m;
+  d.modes = {m, m, m};
 
   group g;
   g.pmode = d.modes;
-  g.c200 = yards(50.0F);
-  g.c203 = yards(50.0F);
-  g.c215 = yards(10.0F);
-  g.c220 = csl_angle::from_float_degrees_convert(45.0F);
-  g.c257 = level(20.0F);
-  g.c258 = level(10.0F);
-  g.c259 = csl_angle::from_float_degrees_convert(25.0F);
-  g.c260 = level(0.0F);
-  g.c261 = level(0.0F);
-  g.c210 = 10.0F;
+  g.c200 = types::c200.default_();
+  g.c201 = types::c201.default_();
+  g.c202 = types::c202.default_();
+  g.c203 = types::c203.default_();
+  g.c206 = types::c206.default_();
+  g.c209 = types::c209.default_();
+  g.c215 = types::c215.default_();
+  g.c216 = types::c216.default_();
+  g.c217 = types::c217.default_();
+  g.c218 = types::c218.default_();
+  g.c220 = types::c220.default_();
+  g.c257 = types::c257.default_();
+  g.c258 = types::c258.default_();
+  g.c259 = types::c259.default_();
+  g.c260 = types::c260.default_();
+  g.c261 = types::c261.default_();
+  g.c210 = types::c210.default_();
   d.whole = g;
+  d.built = true;
+}
+
+bool started() {
+  return the_defaults().built;
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {

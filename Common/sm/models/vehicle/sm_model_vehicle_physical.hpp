@@ -10,12 +10,14 @@
 #include "csl_angle.hpp"
 #include "csl_length.hpp"
 #include "csl_levels.hpp"
-#include "csl_ranged.hpp"
+#include "sm_model_vehicle_physical_types.hpp"
 
 namespace sm_model_vehicle_physical {
 
-using c204_type = csl::ranged<std::uint8_t, 0, 4>;  // the range of a shaft number
-using c205_type = csl::ranged<std::uint8_t, 2, 99>;
+namespace types = sm_model_vehicle_physical_types;
+
+using c204_type = types::c204_type;
+using c205_type = types::c205_type;
 
 // A level widened to a signed 32-bit count of 1/64 dB.
 class wide_db {
@@ -81,8 +83,10 @@ static_assert(offsetof(group, c258) == 70 && offsetof(group, c259) == 72);
 static_assert(offsetof(group, c260) == 76 && offsetof(group, c261) == 78);
 static_assert(offsetof(group, c210) == 80);
 
-// Builds the defaults from operator units; called once at start-up.
+// Builds the defaults from the descriptors (starting the types module first if a
+// caller has not); called once at start-up.
 void start_up();
+bool started();
 const prop_mode_dependent& prop_mode_dependent_defaults();
 const prop_modes& prop_modes_defaults();
 const group& group_default();
