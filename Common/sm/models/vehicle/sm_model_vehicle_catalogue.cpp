@@ -20,6 +20,12 @@ std::map<key, row>& the_rows() {
   return rows;
 }
 
+// The same rows by name, so that finding one by name does not walk them all.
+std::map<std::string, const row*, std::less<>>& the_names() {
+  static std::map<std::string, const row*, std::less<>> names;
+  return names;
+}
+
 }  // namespace
 
 std::string image_of(kind k) {
@@ -59,7 +65,8 @@ void add(row r) {
   if (const auto found = rows.find(k); found != rows.end()) {
     found->second = std::move(r);
   } else {
-    rows.emplace(k, std::move(r));
+    const auto added = rows.emplace(k, std::move(r)).first;
+    the_names()[added->second.name] = &added->second;
   }
 }
 
@@ -71,10 +78,9 @@ const row* find(int number) {
 }
 
 const row* find(std::string_view name) {
-  for (const auto& [k, r] : the_rows()) {
-    if (r.name == name) return &r;
-  }
-  return nullptr;
+  const auto& names = the_names();
+  const auto found = names.find(name);
+  return found == names.end() ? nullptr : found->second;
 }
 
 std::vector<const row*> rows() {
