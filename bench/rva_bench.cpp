@@ -153,15 +153,25 @@ BENCHMARK(dd_same_bytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(start_up)->Unit(benchmark::kMicrosecond);
 BENCHMARK(empty_child)->Unit(benchmark::kMicrosecond);
 
+// Keeps each benchmark's seconds per iteration: the median of its repetitions when
+// it was repeated (this machine is noisy), else its one run.
 class collecting_reporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs) {
-      seconds[r.benchmark_name()] = r.real_accumulated_time / static_cast<double>(r.iterations);
+      const std::string name = r.run_name.function_name;
+      const double per_iteration = r.real_accumulated_time / static_cast<double>(r.iterations);
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
+        seconds[name] = per_iteration;
+        medians[name] = true;
+      } else if (r.run_type == Run::RT_Iteration && !medians[name]) {
+        seconds[name] = per_iteration;
+      }
     }
     ConsoleReporter::ReportRuns(runs);
   }
   std::map<std::string, double> seconds;
+  std::map<std::string, bool> medians;
 };
 
 // Peak resident memory of a command run with the sample database, in KiB.

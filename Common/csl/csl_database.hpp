@@ -148,7 +148,11 @@ class store {
     file_name_ = std::move(base_name);
     index_file_name_ = file_name_ + "_INDEX";
     null_item_ = null_item;
-    for (header_type& h : *headers_) reset(h);
+    // Fresh headers are zero pages already; clearing them would only fault them in.
+    if (started_) {
+      for (header_type& h : *headers_) reset(h);
+    }
+    started_ = true;
     current_ = 0;
     db_initialised_ = false;
   }
@@ -614,6 +618,7 @@ class store {
   };
   std::unique_ptr<header_pair, free_headers> headers_;
   int current_ = 0;
+  bool started_ = false;
   bool db_initialised_ = false;
 };
 
