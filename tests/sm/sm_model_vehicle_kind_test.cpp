@@ -16,11 +16,7 @@ namespace kind = sm_model_vehicle_kind;
 using kind::perm;
 using kind::temp;
 
-vdb_bytes::bytes bytes_of(const kind::model_kind& k) {
-  vdb_bytes::bytes b(sizeof k);
-  std::memcpy(b.data(), &k, sizeof k);
-  return b;
-}
+using vdb_bytes::bytes_of;
 
 TEST(vehicle_kind, LayoutIsTheIndexEntrysKey) {
   const kind::model_kind k =

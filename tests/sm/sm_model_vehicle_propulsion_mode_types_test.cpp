@@ -18,12 +18,7 @@ namespace types = sm_model_vehicle_propulsion_mode_types;
 namespace group_module = sm_model_vehicle_propulsion_mode;
 namespace catalogue = sm_model_vehicle_catalogue;
 
-template <class T>
-vdb_bytes::bytes bytes_of(const T& value) {
-  vdb_bytes::bytes b(sizeof value);
-  std::memcpy(b.data(), &value, sizeof value);
-  return b;
-}
+using vdb_bytes::bytes_of;
 
 class propulsion_mode_types_test : public testing::Test {
  protected:

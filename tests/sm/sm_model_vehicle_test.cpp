@@ -16,12 +16,7 @@ namespace {
 
 namespace kind = sm_model_vehicle_kind;
 
-template <class T>
-vdb_bytes::bytes bytes_of(const T& value) {
-  vdb_bytes::bytes b(sizeof value);
-  std::memcpy(b.data(), &value, sizeof value);
-  return b;
-}
+using vdb_bytes::bytes_of;
 
 class vehicle_test : public testing::Test {
  protected:

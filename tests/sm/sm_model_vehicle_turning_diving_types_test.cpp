@@ -19,12 +19,7 @@ namespace types = sm_model_vehicle_turning_diving_types;
 namespace group_module = sm_model_vehicle_turning_diving;
 namespace catalogue = sm_model_vehicle_catalogue;
 
-template <class T>
-vdb_bytes::bytes bytes_of(const T& value) {
-  vdb_bytes::bytes b(sizeof value);
-  std::memcpy(b.data(), &value, sizeof value);
-  return b;
-}
+using vdb_bytes::bytes_of;
 
 class turning_diving_types_test : public testing::Test {
  protected:

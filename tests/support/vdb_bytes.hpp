@@ -43,6 +43,14 @@ inline void put_text(bytes& b, std::size_t at, std::size_t width, std::string_vi
   for (std::size_t i = 0; i < width; ++i) put_u8(b, at + i, i < text.size() ? text[i] : ' ');
 }
 
+// The memory image of a record, to compare with bytes built from the tables.
+template <class T>
+bytes bytes_of(const T& value) {
+  bytes b(sizeof value);
+  std::memcpy(b.data(), &value, sizeof value);
+  return b;
+}
+
 inline float f32_of(const bytes& b, std::size_t at) {
   float v;
   std::memcpy(&v, b.data() + at, 4);
