@@ -1,5 +1,7 @@
 #include "sm_model_vehicle_physical.hpp"
 
+#include "sm_model_vehicle_group_defaults.hpp"
+
 #include <limits>
 
 #include "csl_exceptions.hpp"
@@ -7,12 +9,7 @@
 namespace sm_model_vehicle_physical {
 namespace {
 
-struct defaults {
-  prop_mode_dependent mode;
-  prop_modes modes;
-  group whole;
-  bool built = false;
-};
+using defaults = sm_model_vehicle_group_defaults::defaults<prop_mode_dependent, group>;
 
 defaults& the_defaults() {
   static defaults value;
@@ -31,17 +28,13 @@ csl_levels::db wide_db::level() const {
 
 void start_up() {
   if (!types::started()) types::start_up();
-  defaults& d = the_defaults();
   prop_mode_dependent m;
   m.c204 = types::c204.default_();
   m.c205 = types::c205.default_();
   m.c277 = types::c277.default_();
   m.c278 = wide_db(types::c278.default_());
-  d.mode = m;
-  d.modes = {m, m, m};
 
   group g;
-  g.pmode = d.modes;
   g.c200 = types::c200.default_();
   g.c201 = types::c201.default_();
   g.c202 = types::c202.default_();
@@ -59,22 +52,21 @@ void start_up() {
   g.c260 = types::c260.default_();
   g.c261 = types::c261.default_();
   g.c210 = types::c210.default_();
-  d.whole = g;
-  d.built = true;
+  the_defaults().build(m, g);
 }
 
 bool started() {
-  return the_defaults().built;
+  return the_defaults().built();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
-  return the_defaults().mode;
+  return the_defaults().mode();
 }
 const prop_modes& prop_modes_defaults() {
-  return the_defaults().modes;
+  return the_defaults().modes();
 }
 const group& group_default() {
-  return the_defaults().whole;
+  return the_defaults().whole();
 }
 
 }  // namespace sm_model_vehicle_physical

@@ -1,14 +1,11 @@
 #include "sm_model_vehicle_propulsion_mode.hpp"
 
+#include "sm_model_vehicle_group_defaults.hpp"
+
 namespace sm_model_vehicle_propulsion_mode {
 namespace {
 
-struct defaults {
-  prop_mode_dependent mode;
-  prop_modes modes;
-  group whole;
-  bool built = false;
-};
+using defaults = sm_model_vehicle_group_defaults::defaults<prop_mode_dependent, group>;
 
 defaults& the_defaults() {
   static defaults value;
@@ -19,7 +16,6 @@ defaults& the_defaults() {
 
 void start_up() {
   if (!types::started()) types::start_up();
-  defaults& d = the_defaults();
   prop_mode_dependent m;
   m.c303 = types::c303.default_();
   m.c304 = types::c304.default_();
@@ -31,28 +27,24 @@ void start_up() {
   m.c311 = types::c311.default_();
   m.c312 = types::c312.default_();
   m.c320 = types::c320.default_();
-  d.mode = m;
-  d.modes = {m, m, m};
 
   group g;
-  g.pmode = d.modes;
   g.c300 = types::c300.default_();
-  d.whole = g;
-  d.built = true;
+  the_defaults().build(m, g);
 }
 
 bool started() {
-  return the_defaults().built;
+  return the_defaults().built();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
-  return the_defaults().mode;
+  return the_defaults().mode();
 }
 const prop_modes& prop_modes_defaults() {
-  return the_defaults().modes;
+  return the_defaults().modes();
 }
 const group& group_default() {
-  return the_defaults().whole;
+  return the_defaults().whole();
 }
 
 }  // namespace sm_model_vehicle_propulsion_mode

@@ -1,14 +1,11 @@
 #include "sm_model_vehicle_speed.hpp"
 
+#include "sm_model_vehicle_group_defaults.hpp"
+
 namespace sm_model_vehicle_speed {
 namespace {
 
-struct defaults {
-  prop_mode_dependent mode;
-  prop_modes modes;
-  group whole;
-  bool built = false;
-};
+using defaults = sm_model_vehicle_group_defaults::defaults<prop_mode_dependent, group>;
 
 defaults& the_defaults() {
   static defaults value;
@@ -19,7 +16,6 @@ defaults& the_defaults() {
 
 void start_up() {
   if (!types::started()) types::start_up();
-  defaults& d = the_defaults();
   prop_mode_dependent m;
   m.c421 = types::c421.default_();
   m.c422 = types::c422.default_();
@@ -34,8 +30,6 @@ void start_up() {
   m.c444 = types::c444.default_();
   m.c445 = types::c445.default_();
   m.c446 = types::c446.default_();
-  d.mode = m;
-  d.modes = {m, m, m};
 
   group g;
   g.c431 = types::c431.default_();
@@ -45,23 +39,21 @@ void start_up() {
   g.c435 = types::c435.default_();
   g.c436 = types::c436.default_();
   g.c437 = types::c437.default_();
-  g.pmode = d.modes;
-  d.whole = g;
-  d.built = true;
+  the_defaults().build(m, g);
 }
 
 bool started() {
-  return the_defaults().built;
+  return the_defaults().built();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
-  return the_defaults().mode;
+  return the_defaults().mode();
 }
 const prop_modes& prop_modes_defaults() {
-  return the_defaults().modes;
+  return the_defaults().modes();
 }
 const group& group_default() {
-  return the_defaults().whole;
+  return the_defaults().whole();
 }
 
 }  // namespace sm_model_vehicle_speed

@@ -1,14 +1,11 @@
 #include "sm_model_vehicle_turning_diving.hpp"
 
+#include "sm_model_vehicle_group_defaults.hpp"
+
 namespace sm_model_vehicle_turning_diving {
 namespace {
 
-struct defaults {
-  prop_mode_dependent mode;
-  prop_modes modes;
-  group whole;
-  bool built = false;
-};
+using defaults = sm_model_vehicle_group_defaults::defaults<prop_mode_dependent, group>;
 
 defaults& the_defaults() {
   static defaults value;
@@ -19,12 +16,9 @@ defaults& the_defaults() {
 
 void start_up() {
   if (!types::started()) types::start_up();
-  defaults& d = the_defaults();
   prop_mode_dependent m;
   m.c409 = types::c409.default_();
   m.c415 = types::c415.default_();
-  d.mode = m;
-  d.modes = {m, m, m};
 
   group g;
   g.c400 = types::c400.default_();
@@ -36,23 +30,21 @@ void start_up() {
   g.c412 = types::c412.default_();
   g.c413 = types::c413.default_();
   g.c414 = types::c414.default_();
-  g.pmode = d.modes;
-  d.whole = g;
-  d.built = true;
+  the_defaults().build(m, g);
 }
 
 bool started() {
-  return the_defaults().built;
+  return the_defaults().built();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
-  return the_defaults().mode;
+  return the_defaults().mode();
 }
 const prop_modes& prop_modes_defaults() {
-  return the_defaults().modes;
+  return the_defaults().modes();
 }
 const group& group_default() {
-  return the_defaults().whole;
+  return the_defaults().whole();
 }
 
 }  // namespace sm_model_vehicle_turning_diving
