@@ -294,7 +294,7 @@ class store {
     watch(f, item_offset(from_position), sizeof(item), disturbed);
     bool whole = step(prefix, csl_platform::read_record(f, from_position, &the_item, sizeof(item)),
                       raised_reading, file_name_, from_position);
-    if (!whole) the_item = item{};
+    if (!whole) clear(the_item);
     step(prefix, csl_platform::close(f), raised_closing, file_name_);
     return whole;
   }
@@ -510,7 +510,9 @@ class store {
       if (reads == settle_reads) {
         report("csl_database: read_item ", "record changing while read", "UNSETTLED_READ",
                raised_reading, file_name_, position);
-        return item{};
+        item nothing;
+        clear(nothing);
+        return nothing;
       }
       csl_platform::sleep_seconds(settle_wait_seconds);
     }
@@ -533,6 +535,11 @@ class store {
       *disturbed = true;
     }
   }
+
+  // Every byte zero: what a failed read hands out. A record's own initialisation
+  // need not be all zero (a group may mark its slots with a kind), so it is not
+  // used for this.
+  static void clear(item& the_item) { std::memset(static_cast<void*>(&the_item), 0, sizeof(item)); }
 
   template <class T>
   static bool same_bytes(const T& a, const T& b) {

@@ -197,12 +197,19 @@ TEST_F(faults_test, ReadPathStepsReportAndTheReadGoesOn) {
     start(true);
     initialise_quietly();
     float length = -1.0F;
+    bool all_zero = false;
     EXPECT_EQ(
-        with_fault(
-            c.f,
-            [&] { length = db.item_of(kind::create(995, kind::perm)).physical.c200.metres(); }),
+        with_fault(c.f,
+                   [&] {
+                     const sm_model_vehicle::data d = db.item_of(kind::create(995, kind::perm));
+                     length = d.physical.c200.metres();
+                     const vdb_bytes::bytes b = vdb_bytes::bytes_of(d);
+                     all_zero = std::all_of(b.begin(), b.end(), [](auto v) { return v == 0; });
+                   }),
         c.printed);
     EXPECT_EQ(length, c.length) << static_cast<int>(c.f.what) << " " << name_of(c.f.on);
+    // A failed item read hands out zero bytes, not a record's own initialisation.
+    EXPECT_EQ(all_zero, c.length == 0.0F) << static_cast<int>(c.f.what) << " " << name_of(c.f.on);
     EXPECT_TRUE(db.is_initialised());
   }
 }
