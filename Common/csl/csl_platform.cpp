@@ -155,8 +155,10 @@ struct flock range_lock(short type, std::int64_t offset, std::size_t size) {
 bool mark_writing(file& f, std::int64_t offset, std::size_t size) {
   if (f.fd_ < 0) return false;
   struct flock l = range_lock(F_WRLCK, offset, size);
-  // Readers hold their marks for the few microseconds of one read.
-  for (int attempt = 0; attempt < 50; ++attempt) {
+  // Readers hold their marks for one read: microseconds, unless the machine is
+  // so busy that a reader loses the processor in between. Giving up early would
+  // let such a reader see half of this write.
+  for (int attempt = 0; attempt < 10000; ++attempt) {
     if (::fcntl(f.fd_, F_OFD_SETLK, &l) == 0) return true;
     if (errno != EAGAIN && errno != EACCES) return false;
     timespec pause{0, 100000};

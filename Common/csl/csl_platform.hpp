@@ -72,8 +72,10 @@ status close(file& f);
 // it is closed: a writer marks the bytes it is about to write, a reader the bytes it
 // is about to read, and neither mark can be had while the other is held. The files
 // and the lock files are unchanged, and programs that do not use the marks are not
-// affected. A writer waits at most a few milliseconds for readers to finish, then
-// goes on unmarked; a reader never waits. False when the mark could not be had.
+// affected. A writer waits for readers to finish (each holds its mark for one
+// read), but at most about a second, so that a stopped reader cannot hold writers
+// up for good; then it goes on unmarked. A reader never waits. False when the mark
+// could not be had.
 bool mark_writing(file& f, std::int64_t offset, std::size_t size);
 bool mark_reading(file& f, std::int64_t offset, std::size_t size);
 
