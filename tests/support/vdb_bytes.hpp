@@ -3,70 +3,18 @@
 // feed it files it did not make.
 #pragma once
 
-#include <cstdint>
-#include <cstring>
+#include <cstddef>
 #include <string>
-#include <string_view>
-#include <vector>
+
+#include "vdb_bytes_basics.hpp"
+#include "vdb_bytes_bb.hpp"
+#include "vdb_bytes_fit.hpp"
+#include "vdb_bytes_nb.hpp"
+#include "vdb_bytes_wb.hpp"
 
 namespace vdb_bytes {
 
-using bytes = std::vector<std::uint8_t>;
-
-inline constexpr std::size_t item_size = 12864;
-inline constexpr std::size_t index_size = 120044;
-inline constexpr std::size_t entry_size = 60;
-inline constexpr int positions = 2000;
-
-inline void put_u8(bytes& b, std::size_t at, unsigned v) {
-  b.at(at) = static_cast<std::uint8_t>(v);
-}
-
-inline void put_u16(bytes& b, std::size_t at, unsigned v) {
-  put_u8(b, at, v & 0xFF);
-  put_u8(b, at + 1, (v >> 8) & 0xFF);
-}
-
-inline void put_i32(bytes& b, std::size_t at, std::int32_t v) {
-  auto u = static_cast<std::uint32_t>(v);
-  for (int i = 0; i < 4; ++i) put_u8(b, at + i, (u >> (8 * i)) & 0xFF);
-}
-
-inline void put_f32(bytes& b, std::size_t at, float v) {
-  std::uint32_t u;
-  std::memcpy(&u, &v, 4);
-  put_i32(b, at, static_cast<std::int32_t>(u));
-}
-
-// Blank-padded, no terminator.
-inline void put_text(bytes& b, std::size_t at, std::size_t width, std::string_view text) {
-  for (std::size_t i = 0; i < width; ++i) put_u8(b, at + i, i < text.size() ? text[i] : ' ');
-}
-
-// The memory image of a record, to compare with bytes built from the tables.
-template <class T>
-bytes bytes_of(const T& value) {
-  bytes b(sizeof value);
-  std::memcpy(b.data(), &value, sizeof value);
-  return b;
-}
-
-inline float f32_of(const bytes& b, std::size_t at) {
-  float v;
-  std::memcpy(&v, b.data() + at, 4);
-  return v;
-}
-
-// 50 yards as stored: float32(50) x float32(0.9144), rounded once.
-inline constexpr std::uint8_t fifty_yards[4] = {0x47, 0xE1, 0x36, 0x42};
-
-// Operator-unit conversions as stored: the float32 product, rounded once.
-inline constexpr float knots_to_metres_per_second = 0.51477337F;
-inline constexpr float radians_per_degree = 0.017453292F;
-inline constexpr float degrees_per_second_per_rpm = 6.0F;
-
-// The default vehicle record: general, physical, propulsion mode, speed and
-// turning and diving group defaults, all else zero.
+// The default vehicle record: every group's default at its offset.
 inline bytes default_item() {
   bytes b(item_size, 0);
   // General group at 0.
@@ -132,6 +80,12 @@ inline bytes default_item() {
   for (std::size_t mode = 0; mode < 3; ++mode) {
     put_f32(b, t + 32 + 8 * mode, 30.0F * radians_per_degree);  // c409
   }
+  put_group(b, 472, bb_group_default());
+  put_group(b, 1128, fit_group_default());
+  put_group(b, 1916, nb_group_default());
+  put_group(b, 6928, wb_group_default());
+  put_group(b, 8412, project_group_default());
+  put_group(b, 8424, eaural_group_default());
   return b;
 }
 

@@ -48,6 +48,17 @@ void start_up() {
   d.speed = sm_model_vehicle_speed::group_default();
   if (!sm_model_vehicle_turning_diving::started()) sm_model_vehicle_turning_diving::start_up();
   d.turn_dive = sm_model_vehicle_turning_diving::group_default();
+  if (!sm_model_vehicle_bb::started()) sm_model_vehicle_bb::start_up();
+  d.bb = sm_model_vehicle_bb::group_default();
+  if (!sm_model_vehicle_associated_fit::started()) sm_model_vehicle_associated_fit::start_up();
+  d.fit = sm_model_vehicle_associated_fit::group_default();
+  if (!sm_model_vehicle_nb::started()) sm_model_vehicle_nb::start_up();
+  d.nb = sm_model_vehicle_nb::group_default();
+  if (!sm_model_vehicle_wb::started()) sm_model_vehicle_wb::start_up();
+  d.wb = sm_model_vehicle_wb::group_default();
+  d.project = sm_model_vehicle_project_specific::group_default();
+  if (!sm_model_vehicle_enhanced_aural::started()) sm_model_vehicle_enhanced_aural::start_up();
+  d.eaural = sm_model_vehicle_enhanced_aural::group_default();
   the_default() = d;
 }
 

@@ -9,29 +9,20 @@
 #include <memory>
 #include <string>
 
+#include "sm_model_vehicle_associated_fit.hpp"
+#include "sm_model_vehicle_bb.hpp"
+#include "sm_model_vehicle_enhanced_aural.hpp"
 #include "sm_model_vehicle_general.hpp"
 #include "sm_model_vehicle_kind.hpp"
+#include "sm_model_vehicle_nb.hpp"
 #include "sm_model_vehicle_physical.hpp"
+#include "sm_model_vehicle_project_specific.hpp"
 #include "sm_model_vehicle_propulsion_mode.hpp"
 #include "sm_model_vehicle_speed.hpp"
 #include "sm_model_vehicle_turning_diving.hpp"
+#include "sm_model_vehicle_wb.hpp"
 
 namespace sm_model_vehicle {
-
-// TODO: replace each block with its group record as the groups are laid out; until
-// then a group is its exact number of bytes, zero in the default record.
-template <std::size_t Size>
-struct opaque_group {
-  std::array<std::uint8_t, Size> bytes{};
-  friend bool operator==(const opaque_group&, const opaque_group&) = default;
-};
-
-using bb_group = opaque_group<656>;
-using fit_group = opaque_group<788>;
-using nb_group = opaque_group<5012>;
-using wb_group = opaque_group<1484>;
-using project_group = opaque_group<12>;
-using eaural_group = opaque_group<4440>;
 
 // The groups one after another with no gap; written to the item file as it stands.
 struct data {
@@ -40,12 +31,12 @@ struct data {
   sm_model_vehicle_propulsion_mode::group propulsion;
   sm_model_vehicle_speed::group speed;
   sm_model_vehicle_turning_diving::group turn_dive;
-  bb_group bb;
-  fit_group fit;
-  nb_group nb;
-  wb_group wb;
-  project_group project;
-  eaural_group eaural;
+  sm_model_vehicle_bb::group bb;
+  sm_model_vehicle_associated_fit::group fit;
+  sm_model_vehicle_nb::group nb;
+  sm_model_vehicle_wb::group wb;
+  sm_model_vehicle_project_specific::group project;
+  sm_model_vehicle_enhanced_aural::group eaural;
 };
 
 static_assert(sizeof(data) == 12864);
@@ -66,12 +57,12 @@ struct handle {
   std::unique_ptr<sm_model_vehicle_propulsion_mode::group> propulsion;
   std::unique_ptr<sm_model_vehicle_speed::group> speed;
   std::unique_ptr<sm_model_vehicle_turning_diving::group> turn_dive;
-  std::unique_ptr<bb_group> bb;
-  std::unique_ptr<fit_group> fit;
-  std::unique_ptr<nb_group> nb;
-  std::unique_ptr<wb_group> wb;
-  std::unique_ptr<project_group> project;
-  std::unique_ptr<eaural_group> eaural;
+  std::unique_ptr<sm_model_vehicle_bb::group> bb;
+  std::unique_ptr<sm_model_vehicle_associated_fit::group> fit;
+  std::unique_ptr<sm_model_vehicle_nb::group> nb;
+  std::unique_ptr<sm_model_vehicle_wb::group> wb;
+  std::unique_ptr<sm_model_vehicle_project_specific::group> project;
+  std::unique_ptr<sm_model_vehicle_enhanced_aural::group> eaural;
 };
 
 // Assembles the default record from the group defaults (after the group modules;

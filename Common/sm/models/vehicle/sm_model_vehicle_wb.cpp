@@ -1,0 +1,247 @@
+#include "sm_model_vehicle_wb.hpp"
+
+#include <string>
+
+#include "csl_exceptions.hpp"
+
+namespace sm_model_vehicle_wb {
+namespace {
+
+using csl_tonals::series_type;
+
+constexpr std::uint8_t c802_bits = 0x03;
+constexpr std::uint8_t c850_bits = 0x0C;
+constexpr std::uint8_t c853_bits = 0xF0;
+constexpr int c850_shift = 2;
+constexpr int c853_shift = 4;
+
+[[noreturn]] void range_error(const char* operation) {
+  throw csl::range_error(std::string("sm_model_vehicle_wb.") + operation);
+}
+
+// Replaces the bits of `mask` in `byte` by `value` shifted into place.
+std::uint8_t with_bits(std::uint8_t byte, std::uint8_t mask, unsigned value, int shift) {
+  return static_cast<std::uint8_t>((byte & ~mask) | ((value << shift) & mask));
+}
+
+bool is_hres_or_lres(series_type kind) {
+  return kind == series_type::hres || kind == series_type::lres;
+}
+
+struct defaults {
+  prop_mode_dependent mode;
+  prop_modes modes;
+  line_correction line;
+  lines all_lines;
+  all_tonals common;
+  pres_tonal_specific pres;
+  hres_lres_tonal_specific hres_lres;
+  tonal one_tonal;
+  tonal_series series;
+  group whole;
+  bool built = false;
+};
+
+defaults& the_defaults() {
+  static defaults value;
+  return value;
+}
+
+prop_mode_dependent mode_default() {
+  prop_mode_dependent m;
+  m.set_c802(types::c802.default_());
+  m.set_c850(types::c850.default_());
+  m.set_c853(types::c853.default_());
+  m.c851 = types::c851.default_();
+  m.c852 = types::c852.default_();
+  return m;
+}
+
+line_correction line_default() {
+  line_correction l;
+  l.c857 = types::c857.default_();
+  l.c858 = types::c858.default_();
+  return l;
+}
+
+all_tonals common_default(const prop_modes& modes, const lines& all_lines) {
+  all_tonals a;
+  a.pmode = modes;
+  a.line = all_lines;
+  a.c800 = types::c800.default_();
+  a.c809 = types::c809.default_();
+  a.c830 = types::c830.default_();
+  a.c836 = types::c836.default_();
+  a.c837 = types::c837.default_();
+  a.c864 = types::c864.default_();
+  a.c865 = types::c865.default_();
+  a.c856 = types::c856.default_();
+  a.c813 = types::c813.default_();
+  return a;
+}
+
+}  // namespace
+
+// ---- Per-mode byte 0 ----
+
+types::c802_type prop_mode_dependent::c802() const {
+  return static_cast<types::c802_type>(c802_c850_c853 & c802_bits);
+}
+
+types::c850_type prop_mode_dependent::c850() const {
+  return static_cast<types::c850_type>((c802_c850_c853 & c850_bits) >> c850_shift);
+}
+
+std::uint8_t prop_mode_dependent::c853() const {
+  return static_cast<std::uint8_t>(c802_c850_c853 >> c853_shift);
+}
+
+void prop_mode_dependent::set_c802(types::c802_type value) {
+  const auto v = static_cast<unsigned>(value);
+  if (v > static_cast<unsigned>(types::c802_type::on)) range_error("set_c802");
+  c802_c850_c853 = with_bits(c802_c850_c853, c802_bits, v, 0);
+}
+
+void prop_mode_dependent::set_c850(types::c850_type value) {
+  const auto v = static_cast<unsigned>(value);
+  if (v > static_cast<unsigned>(types::c850_type::random)) range_error("set_c850");
+  c802_c850_c853 = with_bits(c802_c850_c853, c850_bits, v, c850_shift);
+}
+
+void prop_mode_dependent::set_c853(types::c853_type value) {
+  c802_c850_c853 = with_bits(c802_c850_c853, c853_bits, value.value(), c853_shift);
+}
+
+// ---- Equality over the meaningful fields ----
+
+bool operator==(const prop_mode_dependent& left, const prop_mode_dependent& right) {
+  return left.c802_c850_c853 == right.c802_c850_c853 && left.c851 == right.c851 &&
+         left.c852 == right.c852;
+}
+
+bool operator==(const line_correction& left, const line_correction& right) {
+  return left.c857 == right.c857 && left.c858 == right.c858;
+}
+
+bool operator==(const all_tonals& left, const all_tonals& right) {
+  return left.pmode == right.pmode && left.line == right.line && left.c800 == right.c800 &&
+         left.c809 == right.c809 && left.c830 == right.c830 && left.c836 == right.c836 &&
+         left.c837 == right.c837 && left.c864 == right.c864 && left.c865 == right.c865 &&
+         left.c856 == right.c856 && left.c813 == right.c813;
+}
+
+bool operator==(const pres_tonal_specific& left, const pres_tonal_specific& right) {
+  return left.c832 == right.c832 && left.c881 == right.c881 && left.c880 == right.c880;
+}
+
+bool operator==(const hres_lres_tonal_specific& left, const hres_lres_tonal_specific& right) {
+  return left.c831 == right.c831 && left.c833 == right.c833;
+}
+
+// ---- Tonals ----
+
+tonal::tonal(types::c801_type kind) {
+  if (kind == series_type::pres) return;
+  if (!is_hres_or_lres(kind)) range_error("tonal");
+  c801_ = kind;
+  variant_.hres_lres = hres_lres_tonal_specific{};
+}
+
+tonal::tonal(const all_tonals& common, const pres_tonal_specific& pres) : common_(common) {
+  variant_.pres = pres;
+}
+
+tonal::tonal(types::c801_type kind, const all_tonals& common,
+             const hres_lres_tonal_specific& hres_lres)
+    : common_(common) {
+  if (!is_hres_or_lres(kind)) range_error("tonal");
+  c801_ = kind;
+  variant_.hres_lres = hres_lres;
+}
+
+pres_tonal_specific& tonal::pres() {
+  if (c801_ != series_type::pres) range_error("tonal.pres");
+  return variant_.pres;
+}
+
+const pres_tonal_specific& tonal::pres() const {
+  if (c801_ != series_type::pres) range_error("tonal.pres");
+  return variant_.pres;
+}
+
+hres_lres_tonal_specific& tonal::hres_lres() {
+  if (!is_hres_or_lres(c801_)) range_error("tonal.hres_lres");
+  return variant_.hres_lres;
+}
+
+const hres_lres_tonal_specific& tonal::hres_lres() const {
+  if (!is_hres_or_lres(c801_)) range_error("tonal.hres_lres");
+  return variant_.hres_lres;
+}
+
+bool operator==(const tonal& left, const tonal& right) {
+  if (left.c801_ != right.c801_ || !(left.common_ == right.common_)) return false;
+  if (left.c801_ == series_type::pres) return left.variant_.pres == right.variant_.pres;
+  if (is_hres_or_lres(left.c801_)) return left.variant_.hres_lres == right.variant_.hres_lres;
+  // A kind read from a file that is none of the three has no part of its own.
+  return true;
+}
+
+// ---- Defaults ----
+
+void start_up() {
+  if (!types::started()) types::start_up();
+  defaults& d = the_defaults();
+  d.mode = mode_default();
+  d.modes = {d.mode, d.mode, d.mode};
+  d.line = line_default();
+  d.all_lines.fill(d.line);
+  d.common = common_default(d.modes, d.all_lines);
+  d.pres.c832 = types::c832.default_();
+  d.pres.c881 = types::c881.default_();
+  d.pres.c880 = types::c880.default_();
+  d.hres_lres.c831 = types::c831.default_();
+  d.hres_lres.c833 = types::c833.default_();
+  d.one_tonal = tonal(d.common, d.pres);
+  d.series.slots.fill(d.one_tonal);
+  d.whole.last_tonal_used = no_tonals;
+  d.whole.series = d.series;
+  d.built = true;
+}
+
+bool started() {
+  return the_defaults().built;
+}
+
+const prop_mode_dependent& prop_mode_dependent_defaults() {
+  return the_defaults().mode;
+}
+const prop_modes& prop_modes_defaults() {
+  return the_defaults().modes;
+}
+const line_correction& line_correction_default() {
+  return the_defaults().line;
+}
+const lines& lines_defaults() {
+  return the_defaults().all_lines;
+}
+const all_tonals& all_tonals_default() {
+  return the_defaults().common;
+}
+const pres_tonal_specific& pres_tonal_specific_default() {
+  return the_defaults().pres;
+}
+const hres_lres_tonal_specific& hres_lres_tonal_specific_default() {
+  return the_defaults().hres_lres;
+}
+const tonal& tonal_default() {
+  return the_defaults().one_tonal;
+}
+const tonal_series& tonal_series_default() {
+  return the_defaults().series;
+}
+const group& group_default() {
+  return the_defaults().whole;
+}
+
+}  // namespace sm_model_vehicle_wb
