@@ -10,7 +10,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const bool started = [] {
     fuzz_support::scratch();
-    csl_angle::start_up();
     return true;
   }();
   (void)started;

@@ -72,9 +72,8 @@ bool started = false;
 
 void start_modules() {
   csl_host::start_up();
-  // Quantity tables: the angle tables, then the level tables.
-  csl_angle::start_up();
-  csl_decibel::start_up();
+  // The angle and power-sum tables are built by the compiler; the level table
+  // is built here.
   csl_levels::start_up();
   // The image utilities keep no state and need no start-up. Types modules convert
   // their characteristics' defaults and bounds and build their images, then group

@@ -22,60 +22,24 @@ constexpr int sine_last = 901;
 constexpr int arctan_first = -1;
 constexpr int arctan_last = 101;
 
-std::array<float, sine_last - sine_first + 1> sine_values{};
-std::array<float, arctan_last - arctan_first + 1> arctan_values{};
-
-// The series stop once the term just added no longer counts in single precision.
-constexpr float smallest_term = 2.5849394e-25F;
-constexpr float relative_term = 1e-6F;
-
-bool negligible(float term, float sum) {
-  const float size = std::fabs(term);
-  return size < smallest_term || size < relative_term * std::fabs(sum);
-}
-
-// x - x^3/3! + x^5/5! - ..., for 0 <= x <= pi/4.
-float sine_by_series(float x) {
-  const float square = x * x;
-  float term = x;
-  float sum = x;
-  for (int n = 1; !negligible(term, sum); ++n) {
-    term = -term * square / static_cast<float>((2 * n) * (2 * n + 1));
-    sum += term;
+// Built by the compiler from the series.
+constexpr std::array<float, sine_last - sine_first + 1> sine_values = [] {
+  std::array<float, sine_last - sine_first + 1> values{};
+  for (int i = sine_first; i <= sine_last; ++i) {
+    values[static_cast<std::size_t>(i - sine_first)] =
+        series_sine(static_cast<float>(i) / 900.0F * piby2);
   }
-  return sum;
-}
+  return values;
+}();
 
-// 1 - x^2/2! + x^4/4! - ..., for 0 <= x <= pi/4.
-float cosine_by_series(float x) {
-  const float square = x * x;
-  float term = 1.0F;
-  float sum = 1.0F;
-  for (int n = 1; !negligible(term, sum); ++n) {
-    term = -term * square / static_cast<float>((2 * n - 1) * (2 * n));
-    sum += term;
+constexpr std::array<float, arctan_last - arctan_first + 1> arctan_values = [] {
+  std::array<float, arctan_last - arctan_first + 1> values{};
+  for (int i = arctan_first; i <= arctan_last; ++i) {
+    values[static_cast<std::size_t>(i - arctan_first)] =
+        series_arctan(static_cast<float>(i) / 100.0F, 1.0F);
   }
-  return sum;
-}
-
-// t - t^3/3 + t^5/5 - ..., for 0 < t <= 0.5.
-float arctan_by_series(float t) {
-  const float square = t * t;
-  float power = t;
-  float term = t;
-  float sum = t;
-  for (int n = 1; !negligible(term, sum); ++n) {
-    power = -power * square;
-    term = power / static_cast<float>(2 * n + 1);
-    sum += term;
-  }
-  return sum;
-}
-
-// x less the nearest whole number of turns.
-float less_whole_turns(float x) {
-  return x - std::round(x / two_pi) * two_pi;
-}
+  return values;
+}();
 
 void require_finite(float x, const char* place) {
   if (!std::isfinite(x)) throw csl::range_error(place);
@@ -182,17 +146,6 @@ string_error::string_error(std::string place)
     : named_error("CSL_ANGLE.STRING_ERROR", std::move(place)) {}
 
 end_error::end_error(std::string place) : named_error("END_ERROR", std::move(place)) {}
-
-void start_up() {
-  for (int i = sine_first; i <= sine_last; ++i) {
-    sine_values[static_cast<std::size_t>(i - sine_first)] =
-        series_sine(static_cast<float>(i) / 900.0F * piby2);
-  }
-  for (int i = arctan_first; i <= arctan_last; ++i) {
-    arctan_values[static_cast<std::size_t>(i - arctan_first)] =
-        series_arctan(static_cast<float>(i) / 100.0F, 1.0F);
-  }
-}
 
 // ---- Conversions ----
 
@@ -381,39 +334,6 @@ float sine_table(int i) {
 float arctan_table(int i) {
   if (i < arctan_first || i > arctan_last) throw csl::range_error("csl_angle.arctan_table");
   return arctan_values[static_cast<std::size_t>(i - arctan_first)];
-}
-
-float series_sine(float x) {
-  require_finite(x, "csl_angle.series_sine");
-  if (x < 0.0F) return -series_sine(-x);
-  if (x > two_pi) return series_sine(less_whole_turns(x));
-  if (x > pi) return -series_sine(two_pi - x);
-  if (x > piby2) return series_sine(pi - x);
-  if (x > piby4) return series_cosine(piby2 - x);
-  return sine_by_series(x);
-}
-
-float series_cosine(float x) {
-  require_finite(x, "csl_angle.series_cosine");
-  if (x < 0.0F) return series_cosine(-x);
-  if (x > two_pi) return series_cosine(less_whole_turns(x));
-  if (x > pi) return series_cosine(two_pi - x);
-  if (x > piby2) return -series_cosine(pi - x);
-  if (x > piby4) return series_sine(piby2 - x);
-  return cosine_by_series(x);
-}
-
-float series_arctan(float x, float y) {
-  if (std::isnan(x) || std::isnan(y)) throw csl::range_error("csl_angle.series_arctan");
-  if (x < 0.0F) return -series_arctan(-x, y);
-  if (y < 0.0F) return pi - series_arctan(x, -y);
-  if (x > y) return piby2 - series_arctan(y, x);
-  if (x == 0.0F) return 0.0F;
-  const float t = x / y;
-  // Two infinities have no direction.
-  if (std::isnan(t)) throw csl::range_error("csl_angle.series_arctan");
-  if (t > 0.5F) return piby4 - series_arctan(1.0F - t, 1.0F + t);
-  return arctan_by_series(t);
 }
 
 }  // namespace csl_angle

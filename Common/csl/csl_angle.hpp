@@ -15,6 +15,7 @@
 
 #include "csl_exceptions.hpp"
 #include "csl_quantity.hpp"
+#include "csl_system_numbers.hpp"
 
 namespace csl_angle {
 
@@ -82,10 +83,6 @@ class end_error : public csl::named_error {
  public:
   explicit end_error(std::string place);
 };
-
-// Builds the sine and arctan tables. Runs once at start-up, before any
-// trigonometry.
-void start_up();
 
 // ---- Conversions ----
 
@@ -169,10 +166,106 @@ angle arccos(float n);
 float sine_table(int i);
 float arctan_table(int i);
 
-// The series the tables are built from: slow, but accurate to single precision
-// for any argument.
-float series_sine(float x);
-float series_cosine(float x);
-float series_arctan(float x, float y);
+// The series the tables are built from (by the compiler): slow, but accurate to
+// single precision for any argument. A NaN or infinite argument is the range
+// error.
+namespace series_detail {
+
+// The series stop once the term just added no longer counts in single precision.
+inline constexpr float smallest_term = 2.5849394e-25F;
+inline constexpr float relative_term = 1e-6F;
+
+constexpr float magnitude(float v) {
+  return v < 0.0F ? -v : v;
+}
+
+constexpr bool negligible(float term, float sum) {
+  const float size = magnitude(term);
+  return size < smallest_term || size < relative_term * magnitude(sum);
+}
+
+// x - x^3/3! + x^5/5! - ..., for 0 <= x <= pi/4.
+constexpr float sine_by_series(float x) {
+  const float square = x * x;
+  float term = x;
+  float sum = x;
+  for (int n = 1; !negligible(term, sum); ++n) {
+    term = -term * square / static_cast<float>((2 * n) * (2 * n + 1));
+    sum += term;
+  }
+  return sum;
+}
+
+// 1 - x^2/2! + x^4/4! - ..., for 0 <= x <= pi/4.
+constexpr float cosine_by_series(float x) {
+  const float square = x * x;
+  float term = 1.0F;
+  float sum = 1.0F;
+  for (int n = 1; !negligible(term, sum); ++n) {
+    term = -term * square / static_cast<float>((2 * n - 1) * (2 * n));
+    sum += term;
+  }
+  return sum;
+}
+
+// t - t^3/3 + t^5/5 - ..., for 0 < t <= 0.5.
+constexpr float arctan_by_series(float t) {
+  const float square = t * t;
+  float power = t;
+  float term = t;
+  float sum = t;
+  for (int n = 1; !negligible(term, sum); ++n) {
+    power = -power * square;
+    term = power / static_cast<float>(2 * n + 1);
+    sum += term;
+  }
+  return sum;
+}
+
+// x less the nearest whole number of turns.
+constexpr float less_whole_turns(float x) {
+  return x - csl_system_numbers::round_half_away(x / two_pi) * two_pi;
+}
+
+constexpr void require_finite(float x, const char* place) {
+  if (!csl_system_numbers::is_finite(x)) throw csl::range_error(place);
+}
+
+}  // namespace series_detail
+
+constexpr float series_cosine(float x);
+
+constexpr float series_sine(float x) {
+  series_detail::require_finite(x, "csl_angle.series_sine");
+  if (x < 0.0F) return -series_sine(-x);
+  if (x > two_pi) return series_sine(series_detail::less_whole_turns(x));
+  if (x > pi) return -series_sine(two_pi - x);
+  if (x > piby2) return series_sine(pi - x);
+  if (x > piby4) return series_cosine(piby2 - x);
+  return series_detail::sine_by_series(x);
+}
+
+constexpr float series_cosine(float x) {
+  series_detail::require_finite(x, "csl_angle.series_cosine");
+  if (x < 0.0F) return series_cosine(-x);
+  if (x > two_pi) return series_cosine(series_detail::less_whole_turns(x));
+  if (x > pi) return series_cosine(two_pi - x);
+  if (x > piby2) return -series_cosine(pi - x);
+  if (x > piby4) return series_sine(piby2 - x);
+  return series_detail::cosine_by_series(x);
+}
+
+constexpr float series_arctan(float x, float y) {
+  if (x != x || y != y) throw csl::range_error("csl_angle.series_arctan");
+  if (x < 0.0F) return -series_arctan(-x, y);
+  if (y < 0.0F) return pi - series_arctan(x, -y);
+  if (x > y) return piby2 - series_arctan(y, x);
+  if (x == 0.0F) return 0.0F;
+  const float t = x / y;
+  // Two infinities have no direction.
+  if (t != t) throw csl::range_error("csl_angle.series_arctan");
+  if (t > 0.5F) return piby4 - series_arctan(1.0F - t, 1.0F + t);
+  return series_detail::arctan_by_series(t);
+}
 
 }  // namespace csl_angle

@@ -14,7 +14,20 @@ namespace {
 constexpr std::int32_t lowest = std::numeric_limits<std::int16_t>::min();
 constexpr std::int32_t highest = std::numeric_limits<std::int16_t>::max();
 
-std::array<db, powersum_difference_limit + 1> corrections{};
+// The correction for two levels i counts apart: 10 log10(10^(-i/640) + 1), with
+// the table logarithm and antilogarithm, built by the compiler.
+using correction_table = std::array<db, powersum_difference_limit + 1>;
+
+constexpr correction_table build_corrections() {
+  correction_table table{};
+  for (std::int32_t i = 0; i <= powersum_difference_limit; ++i) {
+    const float ratio = csl_fast_maths::antilog(-static_cast<float>(i) / 640.0F);
+    table[static_cast<std::size_t>(i)] = dbs_of(10.0F * csl_fast_maths::log(ratio + 1.0F));
+  }
+  return table;
+}
+
+constexpr correction_table corrections = build_corrections();
 
 db saturated(std::int32_t count) {
   if (count < lowest) return db::from_count(lowest);
@@ -23,20 +36,6 @@ db saturated(std::int32_t count) {
 }
 
 }  // namespace
-
-void start_up() {
-  for (std::int32_t i = 0; i <= powersum_difference_limit; ++i) {
-    const float ratio = csl_fast_maths::antilog(-static_cast<float>(i) / 640.0F);
-    corrections[static_cast<std::size_t>(i)] = dbs_of(10.0F * csl_fast_maths::log(ratio + 1.0F));
-  }
-}
-
-db dbs_of(float x) {
-  float n = std::round(x * 64.0F);
-  if (!(n >= -32768.0F)) return db::from_count(std::numeric_limits<std::int16_t>::min());
-  if (n > 32767.0F) return db::from_count(std::numeric_limits<std::int16_t>::max());
-  return db::from_count(static_cast<std::int16_t>(n));
-}
 
 db operator+(db left, db right) {
   return saturated(std::int32_t{left.count()} + right.count());

@@ -1,6 +1,6 @@
 // Decibel levels as 16-bit counts of 1/64 dB (-512.0 .. 511.984375). Their
 // arithmetic saturates at the ends instead of failing, and two levels add as powers
-// through a table of corrections built at start-up.
+// through a table of corrections built when the library is compiled.
 #pragma once
 
 #include <array>
@@ -10,6 +10,7 @@
 #include <span>
 
 #include "csl_quantity.hpp"
+#include "csl_system_numbers.hpp"
 
 namespace csl_decibel {
 
@@ -35,11 +36,13 @@ using powersum_array = std::span<const db>;
 inline constexpr std::int32_t powersum_difference_limit = 1280;
 inline constexpr std::int32_t powersum_table_size = 20;
 
-// Builds the power-sum corrections. Runs once at start-up, before any power sum.
-void start_up();
-
 // x * 64 rounded to the nearest count, halves away from zero; saturates at the ends.
-db dbs_of(float x);
+constexpr db dbs_of(float x) {
+  const float n = csl_system_numbers::round_half_away(x * 64.0F);
+  if (!(n >= -32768.0F)) return db::from_count(std::numeric_limits<std::int16_t>::min());
+  if (n > 32767.0F) return db::from_count(std::numeric_limits<std::int16_t>::max());
+  return db::from_count(static_cast<std::int16_t>(n));
+}
 constexpr float value_of(db l) {
   return static_cast<float>(l.count()) / 64.0F;
 }

@@ -5,7 +5,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <limits>
 #include <span>
+
+#include "csl_exceptions.hpp"
 
 #include "csl_system_numbers.hpp"
 
@@ -58,15 +62,61 @@ inline constexpr std::array<system_float, 21> db_grad{
     0.1509F, 0.1236F, 0.1009F, 0.0817F, 0.0661F, 0.0532F, 0.0428F,
     0.0342F, 0.0274F, 0.0218F, 0.0175F, 0.0139F, 0.0111F, 0.0087F};
 
-// log10(x) by table; 0 for x <= 0. NaN and +infinity are range errors.
-system_float log(system_float x);
+namespace detail {
+
+// The nearest index, halves away from zero; an index outside 0 .. last is a range
+// error.
+constexpr std::size_t table_index(float v, std::size_t last, const char* place) {
+  const float whole = csl_system_numbers::round_half_away(v);
+  if (!(whole >= 0.0F && whole <= static_cast<float>(last))) throw csl::range_error(place);
+  return static_cast<std::size_t>(whole);
+}
+
+}  // namespace detail
+
+// log10(x) by table; 0 for x <= 0. NaN and +infinity are range errors. Usable at
+// compile time, with the same result.
+constexpr system_float log(system_float x) {
+  constexpr const char* place = "csl_fast_maths.log";
+  if (x != x || x == std::numeric_limits<float>::infinity()) throw csl::range_error(place);
+  if (x <= 0.0F) return 0.0F;
+  system_integer decades = 0;
+  while (x >= ten) {
+    x /= ten;
+    ++decades;
+  }
+  while (x < one) {
+    x *= ten;
+    --decades;
+  }
+  const float c = (x - one) * log_interval;
+  const std::size_t i = detail::table_index(c, log_table.size() - 2, place);
+  // Below i the segment from i to i + 1 extends backwards.
+  return static_cast<float>(decades) + log_table[i] +
+         (c - static_cast<float>(i)) * (log_table[i + 1] - log_table[i]);
+}
 // The natural logarithm: log(x) / log_10_e.
 system_float log_n(system_float x);
 // log(x) / log(n); 0 when n = 1 or n <= 0.
 system_float log_to_the_base(system_float n, system_float x);
 // 10^x by table. A result beyond the float32 range, or x not finite, is a range
-// error.
-system_float antilog(system_float x);
+// error. Usable at compile time, with the same result.
+constexpr system_float antilog(system_float x) {
+  constexpr const char* place = "csl_fast_maths.antilog";
+  if (!csl_system_numbers::is_finite(x)) throw csl::range_error(place);
+  // d is the whole part of x, except that a positive whole x gives d = x and a
+  // negative or zero one d = x - 1; either way 0 <= f <= 32.
+  const float shifted = csl_system_numbers::round_half_away(x - 0.5F);
+  if (!(shifted >= -2147483648.0F && shifted < 2147483648.0F)) throw csl::range_error(place);
+  const auto d = static_cast<system_integer>(shifted);
+  const float f = (x - static_cast<float>(d)) / antilog_interval;
+  const std::size_t l = detail::table_index(f, antilog_table.size() - 2, place);
+  const float mantissa =
+      antilog_table[l] + (f - static_cast<float>(l)) * (antilog_table[l + 1] - antilog_table[l]);
+  const float result = csl_system_numbers::power(ten, d) * mantissa;
+  if (!csl_system_numbers::is_finite(result)) throw csl::range_error(place);
+  return result;
+}
 system_float raise_x(system_float x, system_float to_the_power);
 system_float raise_e(system_float to_the_power);
 // The standard square root; a negative x (or NaN) is a range error.

@@ -67,22 +67,6 @@ system_integer power(system_integer base, system_integer exponent) {
   return static_cast<system_integer>(result);
 }
 
-system_float power(system_float base, system_integer exponent) {
-  // Square and multiply in double precision, rounded once to float32: exact for
-  // the powers of ten the table maths uses.
-  double factor = base;
-  double result = 1.0;
-  std::int64_t n = exponent;
-  for (std::int64_t e = n < 0 ? -n : n; e != 0; e /= 2) {
-    if (e % 2 != 0) result *= factor;
-    factor *= factor;
-  }
-  if (n < 0) result = 1.0 / result;
-  auto single = static_cast<float>(result);
-  if (!std::isfinite(single)) throw csl::range_error("csl_system_numbers.\"**\"");
-  return single;
-}
-
 std::string image_of(std::int64_t value) {
   std::string digits = std::to_string(value);
   return value < 0 ? digits : " " + digits;

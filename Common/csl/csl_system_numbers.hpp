@@ -86,7 +86,41 @@ system_duration operator-(system_duration d);
 // base ** exponent. For integers a negative exponent or a result beyond 32 bits is a
 // range error; for reals a result beyond the float32 range is (0 ** -n included).
 system_integer power(system_integer base, system_integer exponent);
-system_float power(system_float base, system_integer exponent);
+// Square and multiply in double precision, rounded once to float32: exact for
+// the powers of ten the table maths uses. Usable at compile time.
+constexpr system_float power(system_float base, system_integer exponent) {
+  double factor = base;
+  double result = 1.0;
+  const std::int64_t n = exponent;
+  for (std::int64_t e = n < 0 ? -n : n; e != 0; e /= 2) {
+    if (e % 2 != 0) result *= factor;
+    factor *= factor;
+  }
+  if (n < 0) result = 1.0 / result;
+  // From half a unit in the last place beyond the largest float on, the result
+  // would round to infinity.
+  constexpr double overflow = static_cast<double>(std::numeric_limits<float>::max()) + 0x1p103;
+  if (!(result > -overflow && result < overflow)) {
+    throw csl::range_error("csl_system_numbers.\"**\"");
+  }
+  return static_cast<float>(result);
+}
+
+// std::isfinite for float, usable at compile time.
+constexpr bool is_finite(float v) {
+  return v == v && v - v == 0.0F;  // NaN fails the first, the infinities the second
+}
+
+// std::round for float (the nearest whole number, halves away from zero), usable
+// at compile time. NaN and values already whole come back unchanged.
+constexpr float round_half_away(float v) {
+  if (!(v > -8388608.0F && v < 8388608.0F)) return v;
+  const auto whole = static_cast<float>(static_cast<std::int32_t>(v));  // toward zero
+  const float rest = v - whole;                                         // exact
+  if (rest >= 0.5F) return whole + 1.0F;
+  if (rest <= -0.5F) return whole - 1.0F;
+  return whole;
+}
 
 // Decimal digits preceded by a blank for zero or more, by "-" for negatives:
 // 42 gives " 42", -7 gives "-7".

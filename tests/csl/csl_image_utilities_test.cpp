@@ -356,7 +356,6 @@ struct position_case {
 };
 
 TEST(position_images, ShowDegreesMinutesSecondsAndHemisphere) {
-  csl_angle::start_up();
   const std::vector<position_case> cases{
       {51.5F, "51:30:   0.0000 N", " 51:30:   0.0000 E"},
       {-33.25F, "33:15:   0.0000 S", " 33:15:   0.0000 W"},

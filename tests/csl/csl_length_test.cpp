@@ -110,12 +110,7 @@ TEST(length_images, AnImageTooLongIsTheLayoutErrorAndLeavesTheString) {
   EXPECT_THROW(image_in_nautical_miles(m(1.0F), 256, s), csl::range_error);
 }
 
-class length_depth : public testing::Test {
- protected:
-  static void SetUpTestSuite() { csl_angle::start_up(); }
-};
-
-TEST_F(length_depth, RangeTimesTangentTurnedOverBeyondNinetyDegrees) {
+TEST(length_depth, RangeTimesTangentTurnedOverBeyondNinetyDegrees) {
   const struct {
     float elevation_degrees;
     float depth;

@@ -21,10 +21,7 @@ db dbs(float decibels) {
 
 class level_tables : public testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    csl_decibel::start_up();
-    start_up();
-  }
+  static void SetUpTestSuite() { start_up(); }
 };
 
 TEST_F(level_tables, ArithmeticIsThatOfDecibels) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <type_traits>
@@ -129,6 +130,29 @@ TEST(system_numbers_image, LeadingBlankForZeroAndPositives) {
   EXPECT_EQ(image_of(42), " 42");
   EXPECT_EQ(image_of(0), " 0");
   EXPECT_EQ(image_of(-7), "-7");
+}
+
+TEST(system_rounding, CompileTimeRoundAgreesWithTheStandardRound) {
+  static_assert(round_half_away(2.5F) == 3.0F && round_half_away(-2.5F) == -3.0F);
+  const float edges[] = {0.0F,        0.49999997F, 0.5F,       -0.49999997F, -0.5F,
+                         1.5F,        -1.5F,       8388607.5F, -8388607.5F,  8388608.0F,
+                         16777217.0F, 1e30F,       -1e30F,     0.99999994F,  -0.99999994F,
+                         1.0000001F,  123.456F,    -123.456F,  4194303.75F,  -4194303.25F};
+  for (const float v : edges) EXPECT_EQ(round_half_away(v), std::round(v)) << v;
+  // A sweep across many binades, both signs.
+  for (float v = 1e-6F; v < 1e8F; v *= 1.0137F) {
+    EXPECT_EQ(round_half_away(v), std::round(v)) << v;
+    EXPECT_EQ(round_half_away(-v), std::round(-v)) << -v;
+  }
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  EXPECT_TRUE(std::isnan(round_half_away(nan)));
+}
+
+TEST(system_powers, FloatPowersAtCompileTimeAndOverflow) {
+  static_assert(power(10.0F, -3) == 0.001F && power(10.0F, 38) == 1e38F);
+  EXPECT_EQ(power(2.0F, 127), 0x1p127F);
+  EXPECT_THROW(power(10.0F, 39), csl::range_error);
+  EXPECT_THROW(power(-10.0F, 39), csl::range_error);
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 // needs to present it: group and types module, alias, kind, value type and range,
 // default and editing bounds in stored and operator units, bound images, image
 // operation, choice list, and whether it converts to a duration and an interval.
-// Each types module adds its rows when it starts; they are read-only afterwards.
+// Each types module hands in its rows when it starts, as functions that build
+// them: the rows are built the first time the catalogue is read, so that
+// starting the library costs no more than the characteristics it really uses.
+// Reading and handing in are safe from several threads.
 #pragma once
 
 #include <cstdint>
@@ -73,9 +76,13 @@ class duplicate_characteristic : public csl::named_error {
   explicit duplicate_characteristic(std::string place);
 };
 
-// Adds the row at start-up. A row of the same name from the same types module (a
-// module started twice) is replaced.
+// Adds the row. A row of the same name from the same types module (a module
+// started twice) is replaced.
 void add(row r);
+
+// Adds the row that `make` builds, when the catalogue is first read; a duplicate
+// is reported then, by the read.
+void add_later(std::function<row()> make);
 
 // The row, or nullptr when no started types module has it.
 const row* find(int number);

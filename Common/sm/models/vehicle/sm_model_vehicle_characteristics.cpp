@@ -74,7 +74,8 @@ void descriptor::require_started(std::string_view item) const {
   }
 }
 
-catalogue::row descriptor::row_of(const module& m, catalogue::kind k) const {
+catalogue::row descriptor::row_of(catalogue::kind k) const {
+  const module& m = module_;
   catalogue::row r;
   r.name = who_.name();
   r.number = who_.number();

@@ -24,16 +24,19 @@
 // Literal defaults and bounds (integers, enumerations, reals, texts) can be read
 // at any time. Converted quantities, bound images and choice lists exist once the
 // types module has started; reading one before is "SM_MODEL_VEHICLE_CHARACTERISTICS.
-// NOT_STARTED". Starting computes the default and bounds, then the bound images
-// or the choice list, keeps them for the life of the process and adds the
-// characteristic's row to the catalogue.
+// NOT_STARTED". Starting computes the default and bounds and hands the catalogue
+// the characteristic's row; the bound images, the choice list and the row itself
+// are built the first time they are asked for, and kept for the life of the
+// process, so that starting the library does only the work its callers need.
 #pragma once
 
 #include <array>
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -103,6 +106,8 @@ csl_time::duration duration_of_seconds(float seconds, std::string_view place);
 csl_time::interval interval_of_seconds(std::int64_t seconds);
 
 // What every descriptor has: its identity and whether its module has started.
+// Descriptors are namespace-scope variables that live as long as the process: the
+// catalogue builds a started descriptor's row from it when first read.
 class descriptor {
  public:
   constexpr explicit descriptor(id who) : who_(who) {}
@@ -115,12 +120,26 @@ class descriptor {
   // Raises not_started naming the item when the module has not started.
   void require_started(std::string_view item) const;
   // The row's identity, kind and module; the kind fills the rest.
-  catalogue::row row_of(const module& m, catalogue::kind k) const;
-  void mark_started() { started_ = true; }
+  catalogue::row row_of(catalogue::kind k) const;
+  // Marks the descriptor started in module m and hands the catalogue `make`,
+  // which builds the row when the catalogue is first read.
+  void mark_started(const module& m, std::function<catalogue::row()> make) {
+    module_ = m;
+    started_ = true;
+    catalogue::add_later(std::move(make));
+  }
+  // Runs `finish` (bound images, choice list) once, the first time it is needed;
+  // safe from several threads.
+  template <class F>
+  void finish_once(F&& finish) const {
+    std::call_once(finished_, std::forward<F>(finish));
+  }
 
  private:
   id who_;
+  module module_{};
   bool started_ = false;
+  mutable std::once_flag finished_;
 };
 
 // ---- Integer and time characteristics ----
@@ -179,27 +198,34 @@ class integer : public descriptor {
   T max() const { return make(max_); }
   const std::string& min_image() const {
     require_started("min_image");
+    finish();
     return min_image_;
   }
   const std::string& max_image() const {
     require_started("max_image");
+    finish();
     return max_image_;
   }
   std::string image_of(T value) const requires OwnImage {
     return integer_image_of<T>(integer_range<T>::value_of(value), name() + "_image_of");
   }
 
-  // Bound images, then the catalogue row.
   void start(const module& m) {
-    min_image_ = integer_image_of<T>(integer_range<T>::value_of(min()), name() + ".min");
-    max_image_ = integer_image_of<T>(integer_range<T>::value_of(max()), name() + ".max");
-    mark_started();
-    catalogue::add(row(m));
+    mark_started(m, [this] { return row(); });
   }
 
  protected:
-  catalogue::row row(const module& m) const {
-    catalogue::row r = row_of(m, kind_);
+  // The bound images.
+  void finish() const {
+    finish_once([this] {
+      min_image_ = integer_image_of<T>(integer_range<T>::value_of(min()), name() + ".min");
+      max_image_ = integer_image_of<T>(integer_range<T>::value_of(max()), name() + ".max");
+    });
+  }
+
+  catalogue::row row() const {
+    finish();
+    catalogue::row r = row_of(kind_);
     r.value_type = "integer " + std::to_string(integer_range<T>::first) + " .. " +
                    std::to_string(integer_range<T>::last);
     r.type_first = static_cast<double>(integer_range<T>::first);
@@ -236,8 +262,8 @@ class integer : public descriptor {
   std::int64_t max_;
   std::int64_t default_value_;
   std::string_view image_owner_;
-  std::string min_image_;
-  std::string max_image_;
+  mutable std::string min_image_;
+  mutable std::string max_image_;
 };
 
 template <integer_type T>
@@ -307,10 +333,12 @@ class plain_real : public descriptor {
   T max() const { return real_type<T>::make(max_); }
   const std::string& min_image() const {
     require_started("min_image");
+    finish();
     return min_image_;
   }
   const std::string& max_image() const {
     require_started("max_image");
+    finish();
     return max_image_;
   }
   std::string image_of(T value) const {
@@ -318,15 +346,21 @@ class plain_real : public descriptor {
   }
 
   void start(const module& m) {
-    min_image_ = image_of(min());
-    max_image_ = image_of(max());
-    mark_started();
-    catalogue::add(row(m));
+    mark_started(m, [this] { return row(); });
   }
 
  protected:
-  catalogue::row row(const module& m) const {
-    catalogue::row r = row_of(m, kind_);
+  // The bound images.
+  void finish() const {
+    finish_once([this] {
+      min_image_ = image_of(min());
+      max_image_ = image_of(max());
+    });
+  }
+
+  catalogue::row row() const {
+    finish();
+    catalogue::row r = row_of(kind_);
     r.value_type = std::string(real_type<T>::name);
     if (kind_ == catalogue::kind::time) r.value_type += ", seconds";
     r.default_ = literal(default_value_);
@@ -352,8 +386,8 @@ class plain_real : public descriptor {
   float min_;
   float max_;
   float default_value_;
-  std::string min_image_;
-  std::string max_image_;
+  mutable std::string min_image_;
+  mutable std::string max_image_;
 };
 
 // Seconds as a real: a plain real that also converts to a duration.
@@ -461,23 +495,17 @@ class enumeration : public descriptor {
   }
   const enumeration_choice_list<E>& choice_list() const {
     require_started("choice_list");
+    finish();
     return list_;
   }
   const std::string& choice_list_image() const {
     require_started("choice_list_image");
+    finish();
     return list_image_;
   }
 
-  // The choice list and its image, then the catalogue row.
   void start(const module& m) {
-    std::vector<std::string> images;
-    images.reserve(N);
-    for (const std::string_view n : names_) images.push_back(upper_case(n));
-    list_ = enumeration_choice_list<E>(
-        first_, sm_model_vehicle_characteristics::choice_list(std::move(images)));
-    list_image_ = list_.options(first(), last());
-    mark_started();
-    catalogue::add(row(m));
+    mark_started(m, [this] { return row(); });
   }
 
  private:
@@ -492,8 +520,21 @@ class enumeration : public descriptor {
 
   catalogue::value literal(E v) const { return {static_cast<double>(position(v)), image_of(v)}; }
 
-  catalogue::row row(const module& m) const {
-    catalogue::row r = row_of(m, catalogue::kind::enumeration);
+  // The choice list and its image.
+  void finish() const {
+    finish_once([this] {
+      std::vector<std::string> images;
+      images.reserve(N);
+      for (const std::string_view n : names_) images.push_back(upper_case(n));
+      list_ = enumeration_choice_list<E>(
+          first_, sm_model_vehicle_characteristics::choice_list(std::move(images)));
+      list_image_ = list_.options(first(), last());
+    });
+  }
+
+  catalogue::row row() const {
+    finish();
+    catalogue::row r = row_of(catalogue::kind::enumeration);
     r.value_type = "enumeration " + image_of(first()) + " .. " + image_of(last());
     r.type_first = static_cast<double>(position(first()));
     r.type_last = static_cast<double>(position(last()));
@@ -521,8 +562,8 @@ class enumeration : public descriptor {
   E max_;
   E default_value_;
   std::array<std::string_view, N> names_{};
-  enumeration_choice_list<E> list_;
-  std::string list_image_;
+  mutable enumeration_choice_list<E> list_;
+  mutable std::string list_image_;
 };
 
 template <class E, std::size_t N>
@@ -758,9 +799,11 @@ class quantity_values : public descriptor {
   T min() const { return value(item::min); }
   T max() const { return value(item::max); }
   // The item as written in operator units ("50 yd").
-  const std::string& text_of(item which) const {
+  std::string text_of(item which) const {
     require_computed(which);
-    return entry(which).text;
+    const source<T>& s = sources_[index(which)];
+    if (s.copy_of != nullptr) return s.copy_of->text_of(s.copied);
+    return real_text(s.literal.value) + " " + std::string(symbol_of(s.literal.in));
   }
 
  protected:
@@ -770,11 +813,8 @@ class quantity_values : public descriptor {
       computed_entry& e = entry(which);
       if (s.copy_of != nullptr) {
         e.value = s.copy_of->value_of_computed(s.copied);
-        e.text = s.copy_of->text_of(s.copied);
       } else {
-        const typename quantity_type<T>::amount a{s.literal.value, s.literal.in};
-        e.value = quantity_type<T>::make(a);
-        e.text = real_text(a.value) + " " + std::string(symbol_of(a.in));
+        e.value = quantity_type<T>::make({s.literal.value, s.literal.in});
       }
       e.computed = true;
     }
@@ -791,7 +831,6 @@ class quantity_values : public descriptor {
  private:
   struct computed_entry {
     T value{};
-    std::string text;
     bool computed = false;
   };
 
@@ -845,25 +884,34 @@ class quantity : public quantity_values<T> {
 
   const std::string& min_image() const {
     this->require_started("min_image");
+    finish();
     return min_image_;
   }
   const std::string& max_image() const {
     this->require_started("max_image");
+    finish();
     return max_image_;
   }
 
-  // Default and bounds in stored units, bound images, then the catalogue row.
+  // The default and bounds in stored units are needed at once (group defaults
+  // are made of them); the rest waits until it is asked for.
   void start(const module& m) {
     this->compute();
-    min_image_ = image_with(I, this->value_of_computed(item::min));
-    max_image_ = image_with(I, this->value_of_computed(item::max));
-    this->mark_started();
-    catalogue::add(row(m));
+    this->mark_started(m, [this] { return row(); });
   }
 
  private:
-  catalogue::row row(const module& m) const {
-    catalogue::row r = this->row_of(m, catalogue::kind::quantity);
+  // The bound images.
+  void finish() const {
+    this->finish_once([this] {
+      min_image_ = image_with(I, this->value_of_computed(item::min));
+      max_image_ = image_with(I, this->value_of_computed(item::max));
+    });
+  }
+
+  catalogue::row row() const {
+    finish();
+    catalogue::row r = this->row_of(catalogue::kind::quantity);
     r.value_type = std::string(quantity_type<T>::name());
     r.type_first = quantity_type<T>::first();
     r.type_last = quantity_type<T>::last();
@@ -877,8 +925,8 @@ class quantity : public quantity_values<T> {
     return r;
   }
 
-  std::string min_image_;
-  std::string max_image_;
+  mutable std::string min_image_;
+  mutable std::string max_image_;
 };
 
 // ---- Text and identity characteristics ----
@@ -895,11 +943,12 @@ class text : public descriptor {
   type default_() const { return type::from(default_value_); }
 
   void start(const module& m) {
-    catalogue::row r = row_of(m, catalogue::kind::text);
-    r.value_type = "text of " + std::to_string(N) + " characters";
-    r.default_ = {std::nullopt, default_().str()};
-    mark_started();
-    catalogue::add(std::move(r));
+    mark_started(m, [this] {
+      catalogue::row r = row_of(catalogue::kind::text);
+      r.value_type = "text of " + std::to_string(N) + " characters";
+      r.default_ = {std::nullopt, default_().str()};
+      return r;
+    });
   }
 
  private:
@@ -923,11 +972,12 @@ class identity : public descriptor {
   K default_() const { return default_of_(); }
 
   void start(const module& m) {
-    catalogue::row r = row_of(m, catalogue::kind::identity);
-    r.value_type = std::string(type_name_) + " (" + std::to_string(sizeof(K)) + " bytes)";
-    r.default_ = {std::nullopt, std::string(default_name_)};
-    mark_started();
-    catalogue::add(std::move(r));
+    mark_started(m, [this] {
+      catalogue::row r = row_of(catalogue::kind::identity);
+      r.value_type = std::string(type_name_) + " (" + std::to_string(sizeof(K)) + " bytes)";
+      r.default_ = {std::nullopt, std::string(default_name_)};
+      return r;
+    });
   }
 
  private:
