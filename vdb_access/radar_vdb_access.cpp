@@ -9,11 +9,21 @@
 #include <exception>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "csl_exceptions.hpp"
 #include "csl_output.hpp"
 #include "csl_system_numbers.hpp"
 #include "radar_vdb_access_internal.hpp"
+
+// The version string must say what the version numbers say.
+#define RVA_TEXT_OF(x) #x
+#define RVA_IMAGE_OF(x) RVA_TEXT_OF(x)
+static_assert(std::string_view(RADAR_VDB_ACCESS_VERSION_STRING) ==
+              RVA_IMAGE_OF(RADAR_VDB_ACCESS_VERSION_MAJOR) "." RVA_IMAGE_OF(
+                  RADAR_VDB_ACCESS_VERSION_MINOR) "." RVA_IMAGE_OF(RADAR_VDB_ACCESS_VERSION_PATCH));
+#undef RVA_IMAGE_OF
+#undef RVA_TEXT_OF
 #include "sm_model_vehicle_database.hpp"
 #include "sm_model_vehicle_kind.hpp"
 

@@ -9,6 +9,17 @@
 #ifndef RADAR_VDB_ACCESS_H
 #define RADAR_VDB_ACCESS_H
 
+/* The library's version; the build takes its version from these lines. The
+ * shared library's SONAME changes with the major number. */
+#define RADAR_VDB_ACCESS_VERSION_MAJOR 0
+#define RADAR_VDB_ACCESS_VERSION_MINOR 2
+#define RADAR_VDB_ACCESS_VERSION_PATCH 0
+#define RADAR_VDB_ACCESS_VERSION_STRING "0.2.0"
+/* One number for comparisons: 10000 x major + 100 x minor + patch. */
+#define RADAR_VDB_ACCESS_VERSION                                                   \
+  (RADAR_VDB_ACCESS_VERSION_MAJOR * 10000 + RADAR_VDB_ACCESS_VERSION_MINOR * 100 + \
+   RADAR_VDB_ACCESS_VERSION_PATCH)
+
 #if defined(__GNUC__)
 #define RADAR_VDB_ACCESS_API __attribute__((visibility("default")))
 #else
