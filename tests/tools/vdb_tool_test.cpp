@@ -1,0 +1,564 @@
+// The vdb tool as engineers use it: a separate program run on databases in
+// temporary directories. Expected files and damaged files are built byte by byte
+// from the format tables, not with the library's records.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "capture.hpp"
+#include "radar_vdb_access.h"
+#include "test_files.hpp"
+#include "vdb_bytes.hpp"
+#include "vdb_program.hpp"
+
+namespace {
+
+using test_files::read_all;
+using test_files::temp_dir;
+using test_files::write_all;
+using vdb_program::outcome;
+
+constexpr std::size_t item_file_size = vdb_bytes::item_size * vdb_bytes::positions;
+
+// A database directory and the tool run on it.
+class database {
+ public:
+  std::string base() const { return dir_.file("vehicle_db"); }
+  std::string index() const { return base() + "_INDEX"; }
+  const temp_dir& dir() const { return dir_; }
+
+  // vdb --db BASE args...
+  outcome vdb(const std::vector<std::string>& args) const {
+    std::vector<std::string> all = {"--db", base()};
+    all.insert(all.end(), args.begin(), args.end());
+    return vdb_program::run(VDB_PROGRAM, all, dir_.path().string());
+  }
+
+  // Three vehicles at positions 7, 402 and 1999, read_write, stamped
+  // 2026-341 09:30:15.250.
+  void write_three_vehicles() const {
+    test_files::write_database(base(),
+                               {{3, false, "ECHO II", "SSGN", 115.0F, 9.0F, 8.0F},
+                                {200, true, "FLEET OILER", "AUXILIARY", 240.0F, 35.0F, 40.0F},
+                                {999, false, "TARGET", "TEST", 50.0F, 10.0F, 10.0F}});
+  }
+
+  // Changes the files in place.
+  void patch_index(const std::function<void(vdb_bytes::bytes&)>& change) const {
+    patch(index(), change);
+  }
+  void patch_items(const std::function<void(vdb_bytes::bytes&)>& change) const {
+    patch(base(), change);
+  }
+
+ private:
+  static void patch(const std::string& name, const std::function<void(vdb_bytes::bytes&)>& change) {
+    vdb_bytes::bytes b = read_all(name);
+    change(b);
+    write_all(name, b);
+  }
+  temp_dir dir_;
+};
+
+std::vector<std::string> lines(const std::string& text) {
+  return capture::lines_of(text);
+}
+
+constexpr std::size_t state_at(int position) {
+  return 44 + 60 * static_cast<std::size_t>(position - 1) + 32;
+}
+
+constexpr std::size_t item_at(int position) {
+  return vdb_bytes::item_size * static_cast<std::size_t>(position - 1);
+}
+
+// --- The command line -------------------------------------------------------
+
+TEST(VdbCommandLine, VersionAndHelpSucceedOnStandardOutput) {
+  const database db;
+  const outcome version = db.vdb({"--version"});
+  EXPECT_EQ(version.exit_code, 0);
+  EXPECT_EQ(version.out, std::string("vdb ") + RADAR_VDB_ACCESS_VERSION_STRING + "\n");
+  for (const char* sub : {"create", "sample", "describe", "stat", "list", "show", "verify"}) {
+    const outcome help = db.vdb({sub, "--help"});
+    EXPECT_EQ(help.exit_code, 0) << sub;
+    EXPECT_NE(help.out.find("Usage:"), std::string::npos) << sub;
+  }
+  EXPECT_NE(db.vdb({"list", "--help"}).out.find("--format"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(db.base()));
+}
+
+TEST(VdbCommandLine, UsageErrorsExitWithTwoAndTouchNothing) {
+  const database db;
+  const std::vector<std::vector<std::string>> wrong = {
+      {},
+      {"frobnicate"},
+      {"create", "sample"},
+      {"list", "--group", "nato_navy"},
+      {"list", "--state", "empty"},
+      {"list", "--format", "xml"},
+      {"show", "7"},
+      {"show", "0", "--raw"},
+      {"show", "2001", "--raw"},
+      {"show", "--raw"},
+  };
+  for (const auto& args : wrong) {
+    const outcome o = db.vdb(args);
+    EXPECT_EQ(o.exit_code, 2) << (args.empty() ? "" : args[0]);
+    EXPECT_EQ(o.out, "");
+    EXPECT_NE(o.err, "");
+  }
+  const outcome empty_base =
+      vdb_program::run(VDB_PROGRAM, {"--db", "", "create"}, db.dir().path().string());
+  EXPECT_EQ(empty_base.exit_code, 2);
+  EXPECT_TRUE(std::filesystem::is_empty(db.dir().path()));
+}
+
+// --- create and sample ------------------------------------------------------
+
+TEST(VdbCreate, MakesAnEmptyDatabaseAndKeepsTheLibraryLinesOffStandardOutput) {
+  const database db;
+  const outcome o = db.vdb({"create"});
+  ASSERT_EQ(o.exit_code, 0) << o.err;
+  EXPECT_EQ(o.out, "");
+  EXPECT_NE(o.err.find("csl_database: creating new file " + db.base() + "\n"), std::string::npos);
+  EXPECT_NE(o.err.find("csl_database: creating new index file " + db.index() + "\n"),
+            std::string::npos);
+  // The start-up report is shown only on request.
+  EXPECT_EQ(o.err.find("csl_config: "), std::string::npos);
+
+  EXPECT_EQ(read_all(db.index()), vdb_bytes::new_index());
+  const vdb_bytes::bytes items = read_all(db.base());
+  ASSERT_EQ(items.size(), item_file_size);
+  const vdb_bytes::bytes first(items.begin(), items.begin() + vdb_bytes::item_size);
+  EXPECT_EQ(first[0], 0x10);  // not valid, temporary
+  EXPECT_EQ(first[1], 1);
+  EXPECT_EQ(std::string(first.begin() + 4, first.begin() + 16), "NONAME      ");
+  EXPECT_EQ(std::string(first.begin() + 16, first.begin() + 28), "UNKNOWN     ");
+  for (int p = 2; p <= vdb_bytes::positions; ++p) {
+    ASSERT_TRUE(std::equal(first.begin(), first.end(), items.begin() + item_at(p))) << p;
+  }
+}
+
+TEST(VdbCreate, RefusesWhenEitherFileExistsAndChangesNothing) {
+  const database db;
+  ASSERT_EQ(db.vdb({"create"}).exit_code, 0);
+  db.patch_index([](vdb_bytes::bytes& b) { b[state_at(5)] = 2; });
+  const vdb_bytes::bytes index_before = read_all(db.index());
+  const outcome again = db.vdb({"create"});
+  EXPECT_EQ(again.exit_code, 1);
+  EXPECT_EQ(again.out, "");
+  EXPECT_NE(again.err.find("vdb: item file " + db.base() + " already exists\n"), std::string::npos);
+  EXPECT_NE(again.err.find("vdb: index file " + db.index() + " already exists\n"),
+            std::string::npos);
+  EXPECT_EQ(read_all(db.index()), index_before);
+
+  // Only the index there: no item file is made beside it either.
+  std::filesystem::remove(db.base());
+  const outcome half = db.vdb({"sample"});
+  EXPECT_EQ(half.exit_code, 1);
+  EXPECT_EQ(half.err, "vdb: index file " + db.index() + " already exists\n");
+  EXPECT_FALSE(std::filesystem::exists(db.base()));
+  EXPECT_EQ(read_all(db.index()), index_before);
+}
+
+TEST(VdbCreate, ReportsADirectoryThatCannotHoldTheFiles) {
+  const database db;
+  const outcome o =
+      vdb_program::run(VDB_PROGRAM, {"--db", db.dir().file("no/such/vehicle_db"), "create"},
+                       db.dir().path().string());
+  EXPECT_EQ(o.exit_code, 1);
+  EXPECT_NE(o.err.find("vdb: cannot create the database "), std::string::npos);
+}
+
+TEST(VdbCreate, TakesTheBaseNameFromTheEnvironmentUnlessOneIsGiven) {
+  const database db;
+  const std::string from_env = db.dir().file("env_db");
+  const outcome o = vdb_program::run(VDB_PROGRAM, {"create"}, db.dir().path().string(), from_env);
+  ASSERT_EQ(o.exit_code, 0) << o.err;
+  EXPECT_EQ(std::filesystem::file_size(from_env + "_INDEX"), vdb_bytes::index_size);
+  const outcome given = vdb_program::run(VDB_PROGRAM, {"--db", db.base(), "create"},
+                                         db.dir().path().string(), from_env);
+  ASSERT_EQ(given.exit_code, 0) << given.err;
+  EXPECT_EQ(std::filesystem::file_size(db.index()), vdb_bytes::index_size);
+  // The start-up report names the base name in use.
+  const outcome verbose =
+      vdb_program::run(VDB_PROGRAM, {"--verbose", "stat"}, db.dir().path().string(), from_env);
+  EXPECT_NE(verbose.err.find("sm_model_vehicle: Using " + from_env + "\n"), std::string::npos);
+  EXPECT_NE(verbose.err.find("csl_config: program name = vdb\n"), std::string::npos);
+}
+
+TEST(VdbSample, WritesTheSameFilesAsVdbMakeSample) {
+  const database tool;
+  const outcome o = tool.vdb({"sample"});
+  ASSERT_EQ(o.exit_code, 0) << o.err;
+  EXPECT_EQ(o.out, "");
+  const database maker;
+  const outcome made =
+      vdb_program::run(VDB_MAKE_SAMPLE_PROGRAM, {maker.base()}, maker.dir().path().string());
+  ASSERT_EQ(made.exit_code, 0) << made.err;
+  EXPECT_TRUE(read_all(tool.base()) == read_all(maker.base()));
+  EXPECT_TRUE(read_all(tool.index()) == read_all(maker.index()));
+  // No lock file is left behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tool.dir().path()),
+                          std::filesystem::directory_iterator()),
+            2);
+  EXPECT_EQ(tool.vdb({"sample"}).exit_code, 1);
+}
+
+// --- describe -----------------------------------------------------------------
+
+TEST(VdbDescribe, PrintsOneRowAsABlockWithQuotedTexts) {
+  const database db;
+  const outcome o = db.vdb({"describe", "c440"});
+  ASSERT_EQ(o.exit_code, 0) << o.err;
+  EXPECT_EQ(lines(o.out), (std::vector<std::string>{
+                              "c440",
+                              "  group: speed",
+                              "  types module: sm_model_vehicle_speed_types",
+                              "  alias: none",
+                              "  kind: ENUMERATION",
+                              "  value type: enumeration FIXED .. CPP",
+                              "  type range: 0 .. 1",
+                              "  default: \"FIXED\" (stored 0)",
+                              "  min: \"FIXED\" (stored 0)",
+                              "  max: \"CPP\" (stored 1)",
+                              "  min image: none",
+                              "  max image: none",
+                              "  image operation: c440_image_of (enumeration image)",
+                              "  choice list: \"FIXED,CPP\"",
+                              "  choices:",
+                              "    0 \"FIXED\" at 1 .. 5",
+                              "    1 \"CPP\" at 7 .. 9",
+                              "  duration: no",
+                              "  interval: no",
+                          }));
+  EXPECT_EQ(db.vdb({"describe", "440"}).out, o.out);
+  // Leading blanks of bound images are kept.
+  const std::string c402 = db.vdb({"describe", "c402"}).out;
+  EXPECT_NE(c402.find("  min image: \"     0.0000\"\n"), std::string::npos);
+  EXPECT_NE(c402.find("  max image: \"000000.0000\"\n"), std::string::npos);
+}
+
+TEST(VdbDescribe, JsonHoldsEveryRowAndUnknownNumbersFail) {
+  const database db;
+  const outcome all = db.vdb({"describe", "--format", "json"});
+  ASSERT_EQ(all.exit_code, 0) << all.err;
+  const nlohmann::json rows = nlohmann::json::parse(all.out);
+  ASSERT_TRUE(rows.is_array());
+  const outcome text = db.vdb({"describe"});
+  std::size_t blocks = 0;
+  for (const std::string& line : lines(text.out)) blocks += (!line.empty() && line[0] != ' ');
+  EXPECT_EQ(rows.size(), blocks);
+  EXPECT_GT(rows.size(), 100U);
+
+  const nlohmann::json issue =
+      nlohmann::json::parse(db.vdb({"describe", "issue", "--format", "json"}).out);
+  EXPECT_EQ(issue["name"], "issue");
+  EXPECT_TRUE(issue["number"].is_null());
+  EXPECT_EQ(issue["min_image"], " 0");
+  EXPECT_EQ(issue["max"]["text"], "255");
+
+  const nlohmann::json c200 =
+      nlohmann::json::parse(db.vdb({"describe", "c200", "--format", "json"}).out);
+  EXPECT_EQ(c200["number"], 200);
+  EXPECT_EQ(c200["alias"], "length");
+  EXPECT_EQ(c200["default"]["text"], "50 yd");
+
+  const outcome unknown = db.vdb({"describe", "c9999"});
+  EXPECT_EQ(unknown.exit_code, 1);
+  EXPECT_EQ(unknown.out, "");
+  EXPECT_EQ(unknown.err, "vdb: no characteristic c9999\n");
+  EXPECT_EQ(db.vdb({"describe", "nonsense"}).exit_code, 1);
+}
+
+// --- stat ---------------------------------------------------------------------
+
+TEST(VdbStat, CountsStatesGroupsAndLockFiles) {
+  const database db;
+  db.write_three_vehicles();
+  db.patch_index([](vdb_bytes::bytes& b) { b[state_at(1999)] = 1; });
+  write_all(db.base() + "_LOCK_ 7", {});
+  const outcome o = db.vdb({"stat"});
+  ASSERT_EQ(o.exit_code, 0) << o.err;
+  EXPECT_EQ(lines(o.out), (std::vector<std::string>{
+                              "item file: " + db.base(),
+                              "  size: 25728000 bytes (expected 25728000)",
+                              "index file: " + db.index(),
+                              "  size: 120044 bytes (expected 120044)",
+                              "entries:",
+                              "  EMPTY: 1997",
+                              "  READ_ONLY: 1",
+                              "  READ_WRITE: 2",
+                              "  other state bytes: 0",
+                              "groups:",
+                              "  SOVIET_SUB: 1",
+                              "  SOVIET_SURF: 0",
+                              "  SOVIET_AUX: 1",
+                              "  NATO_SUB: 0",
+                              "  NATO_SURF: 0",
+                              "  NATO_AUX: 0",
+                              "  GENERAL: 0",
+                              "  WEAPONS_DECOYS: 0",
+                              "  AIRCRAFT: 0",
+                              "  TEST: 1",
+                              "  no valid key: 0",
+                              "lock files:",
+                              "  " + db.base() + "_LOCK_ 7",
+                          }));
+  const nlohmann::json j = nlohmann::json::parse(db.vdb({"stat", "--format", "json"}).out);
+  EXPECT_EQ(j["entries"]["READ_WRITE"], 2);
+  EXPECT_EQ(j["groups"]["SOVIET_AUX"], 1);
+  EXPECT_EQ(j["index_file"]["size"], 120044);
+  EXPECT_EQ(j["lock_files"], nlohmann::json::array({db.base() + "_LOCK_ 7"}));
+}
+
+TEST(VdbStat, WrongSizesAndMissingFilesAreProblems) {
+  const database db;
+  db.write_three_vehicles();
+  db.patch_items([](vdb_bytes::bytes& b) { b.pop_back(); });
+  const outcome short_items = db.vdb({"stat"});
+  EXPECT_EQ(short_items.exit_code, 1);
+  EXPECT_NE(short_items.out.find("  size: 25727999 bytes (expected 25728000)\n"),
+            std::string::npos);
+  EXPECT_NE(short_items.out.find("  READ_WRITE: 3\n"), std::string::npos);
+
+  std::filesystem::remove(db.index());
+  const outcome no_index = db.vdb({"stat"});
+  EXPECT_EQ(no_index.exit_code, 1);
+  EXPECT_NE(no_index.out.find("index file: " + db.index() + "\n  size: missing\n"),
+            std::string::npos);
+  EXPECT_EQ(no_index.out.find("entries:"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(db.index()));
+}
+
+// --- list ---------------------------------------------------------------------
+
+TEST(VdbList, ShowsEntriesInUseWithTheirDimensions) {
+  const database db;
+  db.write_three_vehicles();
+  db.patch_index([](vdb_bytes::bytes& b) { b[state_at(402)] = 1; });
+  const outcome o = db.vdb({"list"});
+  ASSERT_EQ(o.exit_code, 0) << o.err;
+  const std::string header =
+      " POS  KIND   CLASS         NAME          STATE       MODIFIED              LENGTH (m) "
+      "HEIGHT (m)  WIDTH (m)";
+  const std::string echo =
+      "   7  003 P  SSGN          ECHO II       READ_WRITE  2026-341T09:30:15.250     115.00"
+      "       9.00       8.00";
+  const std::string oiler =
+      " 402  200 T  AUXILIARY     FLEET OILER   READ_ONLY   2026-341T09:30:15.250     240.00"
+      "      35.00      40.00";
+  const std::string target =
+      "1999  999 P  TEST          TARGET        READ_WRITE  2026-341T09:30:15.250      50.00"
+      "      10.00      10.00";
+  EXPECT_EQ(lines(o.out), (std::vector<std::string>{header, echo, oiler, target}));
+  EXPECT_EQ(lines(db.vdb({"list", "--group", "SOVIET_SUB"}).out),
+            (std::vector<std::string>{header, echo}));
+  EXPECT_EQ(lines(db.vdb({"list", "--state", "read_only"}).out),
+            (std::vector<std::string>{header, oiler}));
+  EXPECT_EQ(lines(db.vdb({"list", "--group", "test", "--state", "read_write"}).out),
+            (std::vector<std::string>{header, target}));
+  EXPECT_EQ(lines(db.vdb({"list", "--group", "aircraft"}).out), (std::vector<std::string>{header}));
+  EXPECT_EQ(db.vdb({"list", "--group", "all_groups"}).out, o.out);
+  // Global options may also follow the subcommand.
+  EXPECT_EQ(
+      vdb_program::run(VDB_PROGRAM, {"list", "--db", db.base()}, db.dir().path().string()).out,
+      o.out);
+}
+
+TEST(VdbList, ReadsPastALockFileLeftBehindAndLeavesIt) {
+  const database db;
+  db.write_three_vehicles();
+  const std::string lock = db.base() + "_LOCK_ 7";
+  write_all(lock, {});
+  const outcome o = db.vdb({"list", "--group", "soviet_sub"});
+  EXPECT_EQ(o.exit_code, 0) << o.err;
+  ASSERT_EQ(lines(o.out).size(), 2U);
+  EXPECT_EQ(lines(o.out)[1].substr(0, 11), "   7  003 P");
+  EXPECT_TRUE(std::filesystem::exists(lock));
+  EXPECT_FALSE(std::filesystem::exists(db.base() + "_LOCK_ 1"));
+}
+
+TEST(VdbList, JsonAndProblemsWithTheFiles) {
+  const database db;
+  db.write_three_vehicles();
+  const nlohmann::json j = nlohmann::json::parse(db.vdb({"list", "--format", "json"}).out);
+  ASSERT_EQ(j.size(), 3U);
+  EXPECT_EQ(j[1]["position"], 402);
+  EXPECT_EQ(j[1]["kind"], "200 T");
+  EXPECT_EQ(j[1]["name"], "FLEET OILER ");
+  EXPECT_EQ(j[1]["modified"], "2026-341T09:30:15.250");
+  EXPECT_EQ(j[1]["length"], 240.0);
+
+  db.patch_index([](vdb_bytes::bytes& b) { b[state_at(9)] = 3; });
+  const outcome bad_state = db.vdb({"list"});
+  EXPECT_EQ(bad_state.exit_code, 1);
+  EXPECT_EQ(lines(bad_state.out).size(), 4U);
+  EXPECT_EQ(bad_state.err, "vdb: entry 9 holds the state byte 3, not 0, 1 or 2\n");
+
+  std::filesystem::remove(db.base());
+  const outcome missing = db.vdb({"list"});
+  EXPECT_EQ(missing.exit_code, 1);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_EQ(missing.err, "vdb: no item file " + db.base() + "\n");
+  EXPECT_FALSE(std::filesystem::exists(db.base()));
+}
+
+// --- show ---------------------------------------------------------------------
+
+// The bytes of a hex dump's lines, checking each line's offset on the way.
+vdb_bytes::bytes bytes_of_dump(const std::vector<std::string>& dump) {
+  vdb_bytes::bytes b;
+  for (const std::string& line : dump) {
+    EXPECT_EQ(std::stoul(line.substr(0, 8), nullptr, 16), b.size()) << line;
+    const std::string hex = line.substr(10, line.find('|') - 10);
+    for (std::size_t i = 0; i + 1 < hex.size(); ++i) {
+      if (hex[i] == ' ' || hex[i + 1] == ' ') continue;
+      b.push_back(static_cast<std::uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)));
+      ++i;
+    }
+  }
+  return b;
+}
+
+TEST(VdbShow, RawDumpHoldsTheIndexEntryAndTheRecordByteForByte) {
+  const database db;
+  db.write_three_vehicles();
+  const outcome o = db.vdb({"show", "7", "--raw"});
+  ASSERT_EQ(o.exit_code, 0) << o.err;
+  const std::vector<std::string> out = lines(o.out);
+  ASSERT_EQ(out.size(), 7U + 4U + 1U + 804U);
+  EXPECT_EQ(std::vector<std::string>(out.begin(), out.begin() + 7),
+            (std::vector<std::string>{"position: 7", "kind: 003 P", "class: \"SSGN        \"",
+                                      "name: \"ECHO II     \"", "state: READ_WRITE",
+                                      "modified: 2026-341T09:30:15.250",
+                                      "index entry (60 bytes at offset 404 of the index file):"}));
+  EXPECT_EQ(out[7],
+            "00000000  01 01 03 00 53 53 47 4e  20 20 20 20 20 20 20 20  |....SSGN        |");
+  EXPECT_EQ(out[11], "record (12864 bytes at offset 77184 of the item file):");
+
+  const vdb_bytes::bytes index = read_all(db.index());
+  const vdb_bytes::bytes items = read_all(db.base());
+  EXPECT_EQ(bytes_of_dump({out.begin() + 7, out.begin() + 11}),
+            vdb_bytes::bytes(index.begin() + 404, index.begin() + 464));
+  EXPECT_EQ(bytes_of_dump({out.begin() + 12, out.end()}),
+            vdb_bytes::bytes(items.begin() + item_at(7), items.begin() + item_at(8)));
+
+  const nlohmann::json j =
+      nlohmann::json::parse(db.vdb({"show", "7", "--raw", "--format", "json"}).out);
+  EXPECT_EQ(j["entry"]["state"], "READ_WRITE");
+  EXPECT_EQ(j["entry"]["key"]["name"], "ECHO II     ");
+  EXPECT_EQ(j["record"]["offset"], 77184);
+  EXPECT_EQ(j["record"]["bytes"].get<std::string>().size(), 2 * vdb_bytes::item_size);
+  EXPECT_EQ(j["record"]["bytes"].get<std::string>().substr(0, 16),
+            "010103004543484f");  // valid perm, c100 1, 3, "ECHO"
+}
+
+TEST(VdbShow, EmptyPositionsAreShownAndUnreadableRecordsFail) {
+  const database db;
+  db.write_three_vehicles();
+  const outcome empty = db.vdb({"show", "2000", "--raw"});
+  EXPECT_EQ(empty.exit_code, 0) << empty.err;
+  EXPECT_NE(empty.out.find("kind: -----\nclass: \"\\u0000"), std::string::npos);
+  EXPECT_NE(empty.out.find("state: EMPTY\n"), std::string::npos);
+
+  db.patch_items([](vdb_bytes::bytes& b) { b.resize(item_at(2000) + 100); });
+  const outcome short_record = db.vdb({"show", "2000", "--raw"});
+  EXPECT_EQ(short_record.exit_code, 1);
+  EXPECT_EQ(short_record.out, "");
+  EXPECT_NE(short_record.err.find("vdb: the record at position 2000 cannot be read\n"),
+            std::string::npos);
+}
+
+// --- verify -------------------------------------------------------------------
+
+TEST(VdbVerify, SoundDatabasesHaveNoProblems) {
+  const database made;
+  ASSERT_EQ(made.vdb({"sample"}).exit_code, 0);
+  const outcome sample = made.vdb({"verify"});
+  EXPECT_EQ(sample.exit_code, 0) << sample.err;
+  EXPECT_EQ(sample.out, "no problems\n");
+
+  const database built;
+  built.write_three_vehicles();
+  EXPECT_EQ(built.vdb({"verify"}).out, "no problems\n");
+  const nlohmann::json j = nlohmann::json::parse(built.vdb({"verify", "--format", "json"}).out);
+  EXPECT_EQ(j["problems"], nlohmann::json::array());
+}
+
+struct damage {
+  const char* what;
+  std::function<void(const database&)> apply;
+  std::function<std::string(const database&)> line;
+};
+
+TEST(VdbVerify, FindsEachKindOfDamage) {
+  const std::vector<damage> damages = {
+      {"long item file",
+       [](const database& db) { db.patch_items([](vdb_bytes::bytes& b) { b.push_back(0); }); },
+       [](const database& db) {
+         return "item file " + db.base() + " holds 25728001 bytes, not 25728000";
+       }},
+      {"short index file",
+       [](const database& db) { db.patch_index([](vdb_bytes::bytes& b) { b.resize(44); }); },
+       [](const database& db) {
+         return "index file " + db.index() + " holds 44 bytes, not 120044";
+       }},
+      {"missing item file", [](const database& db) { std::filesystem::remove(db.base()); },
+       [](const database& db) { return "item file " + db.base() + " is missing"; }},
+      {"bad state byte",
+       [](const database& db) { db.patch_index([](vdb_bytes::bytes& b) { b[state_at(5)] = 9; }); },
+       [](const database&) {
+         return std::string("entry 5 holds the state byte 9, not 0, 1 or 2");
+       }},
+      {"key at the wrong position",
+       [](const database& db) {
+         db.patch_index([](vdb_bytes::bytes& b) {
+           std::copy_n(b.begin() + 44 + 60 * 6, 60, b.begin() + 44 + 60 * 10);
+         });
+       },
+       [](const database&) {
+         return std::string("entry 11 holds the key 003 P, which belongs at position 7");
+       }},
+      {"entry in use without a key",
+       [](const database& db) { db.patch_index([](vdb_bytes::bytes& b) { b[state_at(12)] = 1; }); },
+       [](const database&) { return std::string("entry 12 is in use but its key is not valid"); }},
+      {"record of another vehicle",
+       [](const database& db) {
+         db.patch_items([](vdb_bytes::bytes& b) {
+           vdb_bytes::put_text(b, item_at(402) + 4, 12, "TANKER");
+           vdb_bytes::put_u16(b, item_at(402) + 2, 201);
+         });
+       },
+       [](const database&) {
+         return std::string(
+             "entry 402 has a record whose general group differs from the key in: library "
+             "number, name");
+       }},
+      {"record not valid",
+       [](const database& db) {
+         db.patch_items([](vdb_bytes::bytes& b) { b[item_at(7)] = 0x00; });
+       },
+       [](const database&) {
+         return std::string(
+             "entry 7 has a record whose general group differs from the key in: validity");
+       }},
+  };
+  for (const damage& d : damages) {
+    const database db;
+    db.write_three_vehicles();
+    d.apply(db);
+    const outcome o = db.vdb({"verify"});
+    EXPECT_EQ(o.exit_code, 1) << d.what;
+    EXPECT_EQ(o.out, d.line(db) + "\n") << d.what;
+    const nlohmann::json j = nlohmann::json::parse(db.vdb({"verify", "--format", "json"}).out);
+    EXPECT_EQ(j["problems"], nlohmann::json::array({d.line(db)})) << d.what;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,288 @@
+#include "vdb_common.hpp"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "radar_vdb_access.h"
+
+namespace vdb {
+
+namespace {
+
+FILE* data_stream = nullptr;
+
+// Keeps the tool's standard output for data before anything of the library
+// writes to it.
+bool set_data_apart() {
+  if (data_stream != nullptr) return true;
+  const int fd = ::dup(STDOUT_FILENO);
+  if (fd < 0) return false;
+  data_stream = ::fdopen(fd, "w");
+  if (data_stream == nullptr) ::close(fd);
+  return data_stream != nullptr;
+}
+
+std::string contents_of(FILE* f) {
+  std::string text;
+  std::rewind(f);
+  std::array<char, 4096> buffer{};
+  for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0;) {
+    text.append(buffer.data(), n);
+  }
+  return text;
+}
+
+// Runs the library's start-up with its report lines caught in a temporary file
+// (or on standard error when there is none), and sends every later library line
+// to standard error. Returns what was caught.
+std::string started_quietly() {
+  std::fflush(stdout);
+  FILE* report = std::tmpfile();
+  if (report != nullptr) ::dup2(::fileno(report), STDOUT_FILENO);
+  if (report == nullptr) ::dup2(STDERR_FILENO, STDOUT_FILENO);
+  adainit();
+  std::fflush(stdout);
+  ::dup2(STDERR_FILENO, STDOUT_FILENO);
+  if (report == nullptr) return {};
+  std::string text = contents_of(report);
+  std::fclose(report);
+  return text;
+}
+
+std::string to_text(char* first, std::to_chars_result r) {
+  return r.ec == std::errc{} ? std::string(first, r.ptr) : std::string("?");
+}
+
+}  // namespace
+
+FILE* data() {
+  return data_stream != nullptr ? data_stream : stdout;
+}
+
+void put(std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), data());
+}
+
+void put_line(std::string_view line) {
+  put(line);
+  std::fputc('\n', data());
+}
+
+void put_json(const nlohmann::json& value) {
+  put_line(value.dump(2));
+}
+
+void complain(std::string_view line) {
+  std::fflush(stdout);
+  std::string text = "vdb: ";
+  text += line;
+  text += '\n';
+  std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
+bool start_library(const options& opts) {
+  if (!set_data_apart()) {
+    complain("standard output cannot be used");
+    return false;
+  }
+  if (!opts.db.empty()) ::setenv("ACM_VDB_FILE", opts.db.c_str(), 1);
+  const std::string report = started_quietly();
+  // The start-up of the library reports its own failure and carries on.
+  const bool failed = report.find("start-up failed") != std::string::npos;
+  if (opts.verbose || failed) std::fwrite(report.data(), 1, report.size(), stderr);
+  if (failed) complain("the library could not start");
+  return !failed;
+}
+
+bool finish_output() {
+  if (data_stream == nullptr) return std::fflush(stdout) == 0;
+  const bool flushed = std::fflush(data_stream) == 0 && std::ferror(data_stream) == 0;
+  std::fclose(data_stream);
+  data_stream = nullptr;
+  if (!flushed) complain("writing to standard output failed");
+  return flushed;
+}
+
+sm_model_vehicle_database::store& store() {
+  return sm_model_vehicle_database::instance();
+}
+
+namespace {
+
+file_fact fact_of(std::string role, const std::string& name, std::uintmax_t expected) {
+  file_fact f;
+  f.role = std::move(role);
+  f.name = name;
+  f.expected = expected;
+  std::error_code ec;
+  const std::filesystem::file_status st = std::filesystem::status(name, ec);
+  f.exists = !ec && std::filesystem::exists(st);
+  if (f.exists) {
+    const std::uintmax_t size = std::filesystem::file_size(name, ec);
+    f.size = ec ? 0 : size;
+  }
+  return f;
+}
+
+}  // namespace
+
+file_fact item_file() {
+  return fact_of("item file", store().file_name(), item_file_size);
+}
+
+file_fact index_file() {
+  return fact_of("index file", store().index_file_name(), index_file_size);
+}
+
+std::vector<std::string> lock_files() {
+  const std::string base = store().file_name();
+  const std::filesystem::path base_path(base);
+  const std::filesystem::path dir =
+      base_path.has_parent_path() ? base_path.parent_path() : std::filesystem::path(".");
+  const std::string leaf_base = base_path.filename().string();
+  const std::string prefix = leaf_base + "_LOCK_";
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string leaf = it->path().filename().string();
+    if (leaf.rfind(prefix, 0) == 0) names.push_back(base + leaf.substr(leaf_base.size()));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool database_readable() {
+  bool readable = true;
+  for (const file_fact& f : {item_file(), index_file()}) {
+    if (f.exists) continue;
+    complain("no " + f.role + " " + f.name);
+    readable = false;
+  }
+  const file_fact index = index_file();
+  if (index.exists && !index.as_expected()) {
+    complain(index.role + " " + index.name + " holds " + std::to_string(index.size) +
+             " bytes, not " + std::to_string(index.expected));
+    readable = false;
+  }
+  return readable;
+}
+
+void load_index() {
+  store().load_index();
+}
+
+bool read_item(int position, sm_model_vehicle::data& item) {
+  sm_model_vehicle_database::store& s = store();
+  const bool locked = s.read_lock(position);
+  const bool whole = s.read_item(item, position);
+  if (locked) s.unlock(position);
+  return whole;
+}
+
+std::uint8_t state_byte_of(int position) {
+  return static_cast<std::uint8_t>(store().header().entry(position).state);
+}
+
+std::optional<std::string> state_image_of(std::uint8_t byte) {
+  if (byte > static_cast<std::uint8_t>(csl_database::key_state::read_write)) return std::nullopt;
+  return csl_database::image_of(static_cast<csl_database::key_state>(byte));
+}
+
+std::optional<sm_model_vehicle_kind::group> library_group_of(
+    const sm_model_vehicle_kind::model_kind& key) {
+  if (!sm_model_vehicle_kind::is_valid(key)) return std::nullopt;
+  if (!sm_model_vehicle_kind::library_number::in_range(key.model_library_number.value())) {
+    return std::nullopt;
+  }
+  return sm_model_vehicle_kind::group_of(key);
+}
+
+std::string time_image_of(const csl_time::time& t) {
+  std::array<char, 96> text{};
+  std::snprintf(text.data(), text.size(), "%04d-%03dT%02d:%02d:%02d.%03d", static_cast<int>(t.year),
+                static_cast<int>(t.day), static_cast<int>(t.hour), static_cast<int>(t.minute),
+                static_cast<int>(t.second), static_cast<int>(t.millisecond));
+  return text.data();
+}
+
+nlohmann::json json_of(const csl_time::time& t) {
+  return {{"year", static_cast<int>(t.year)},     {"day", static_cast<int>(t.day)},
+          {"hour", static_cast<int>(t.hour)},     {"minute", static_cast<int>(t.minute)},
+          {"second", static_cast<int>(t.second)}, {"millisecond", static_cast<int>(t.millisecond)}};
+}
+
+nlohmann::json json_of(const sm_model_vehicle_kind::model_kind& key) {
+  const int permanence = key.validity_and_permanence >> 4;
+  nlohmann::json j = {
+      {"valid", sm_model_vehicle_kind::is_valid(key)},
+      {"image", sm_model_vehicle_kind::image_of(key)},
+      {"library_number", static_cast<int>(key.model_library_number.value())},
+      {"qualifier", static_cast<int>(key.model_qualifier.value())},
+      {"class", key.model_class.str()},
+      {"name", key.model_name.str()},
+      {"issue", static_cast<int>(key.issue.value())},
+  };
+  if (permanence <= 1) j["permanence"] = permanence == 0 ? "PERM" : "TEMP";
+  if (permanence > 1) j["permanence"] = permanence;
+  return j;
+}
+
+std::string number_image_of(double value) {
+  std::array<char, 400> text{};
+  char* first = text.data();
+  char* last = text.data() + text.size();
+  const auto single = static_cast<float>(value);
+  if (static_cast<double>(single) == value) {
+    return to_text(first, std::to_chars(first, last, single));
+  }
+  return to_text(first, std::to_chars(first, last, value));
+}
+
+nlohmann::json json_number_of(double value) {
+  const auto single = static_cast<float>(value);
+  if (static_cast<double>(single) != value) return value;
+  // The decimal that the float stands for, as the nearest double.
+  std::array<char, 64> text{};
+  const auto r = std::to_chars(text.data(), text.data() + text.size(), single);
+  double shortest = value;
+  std::from_chars(text.data(), r.ptr, shortest);
+  return shortest;
+}
+
+std::string hex_of(const void* bytes, std::size_t size) {
+  static constexpr char digits[] = "0123456789abcdef";
+  const auto* b = static_cast<const unsigned char*>(bytes);
+  std::string text;
+  text.reserve(size * 2);
+  for (std::size_t i = 0; i < size; ++i) {
+    text += digits[b[i] >> 4];
+    text += digits[b[i] & 0x0F];
+  }
+  return text;
+}
+
+std::vector<std::string> hex_dump_of(const void* bytes, std::size_t size) {
+  const auto* b = static_cast<const unsigned char*>(bytes);
+  std::vector<std::string> lines;
+  for (std::size_t at = 0; at < size; at += 16) {
+    std::array<char, 16> offset{};
+    std::snprintf(offset.data(), offset.size(), "%08zx ", at);
+    std::string line = offset.data();
+    std::string printable;
+    for (std::size_t i = at; i < at + 16; ++i) {
+      if (i % 8 == 0) line += ' ';
+      line += i < size ? hex_of(b + i, 1) + " " : "   ";
+      if (i < size) printable += (b[i] >= 0x20 && b[i] < 0x7F) ? static_cast<char>(b[i]) : '.';
+    }
+    lines.push_back(line + " |" + printable + "|");
+  }
+  return lines;
+}
+
+}  // namespace vdb

@@ -1,0 +1,106 @@
+// What every subcommand of the vdb tool shares: the global options, the stream
+// that carries data (standard output, kept apart from the library's own report
+// lines), starting the library, the facts about the two database files, and the
+// text forms of times, numbers and bytes.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "csl_database.hpp"
+#include "csl_time.hpp"
+#include "sm_model_vehicle.hpp"
+#include "sm_model_vehicle_database.hpp"
+#include "sm_model_vehicle_kind.hpp"
+
+namespace vdb {
+
+// Exit codes of every subcommand.
+inline constexpr int exit_ok = 0;
+inline constexpr int exit_problem = 1;
+inline constexpr int exit_usage = 2;
+
+enum class format { text, json };
+
+struct options {
+  std::string db;  // empty: the library's own base name
+  format output_format = format::text;
+  bool verbose = false;  // also show the library's start-up report
+};
+
+// Data lines go here: the standard output the tool was started with. The
+// library's report lines, which it writes to the C stdout stream, are sent to
+// standard error instead, so that standard output carries data only.
+FILE* data();
+void put(std::string_view text);
+void put_line(std::string_view line);
+void put_json(const nlohmann::json& value);
+// One diagnostic line on standard error, "vdb: " first.
+void complain(std::string_view line);
+
+// Sets the data stream apart, then starts every module of the library with the
+// given base name (or the library's own when empty). The start-up report is
+// shown only when verbose or when start-up fails. False when it failed.
+bool start_library(const options& opts);
+// Flushes the data stream; false (with a diagnostic) when data could not be
+// written.
+bool finish_output();
+
+inline constexpr std::uintmax_t item_size = sizeof(sm_model_vehicle::data);
+inline constexpr int positions = sm_model_vehicle_database::store::positions;
+inline constexpr std::uintmax_t item_file_size = item_size * positions;
+inline constexpr std::uintmax_t index_file_size = sizeof(sm_model_vehicle_database::header_rec);
+
+struct file_fact {
+  std::string role;  // "item file", "index file"
+  std::string name;
+  bool exists = false;
+  std::uintmax_t size = 0;
+  std::uintmax_t expected = 0;
+  bool as_expected() const { return exists && size == expected; }
+};
+
+sm_model_vehicle_database::store& store();
+file_fact item_file();
+file_fact index_file();
+// Lock files of the database present now, by name, sorted.
+std::vector<std::string> lock_files();
+
+// Refuses (with a diagnostic per fault) when either file is missing or the
+// index file is not one whole header: its entries could not be read.
+bool database_readable();
+// Rereads the index as the store's readers do.
+void load_index();
+// The item record of a position, read under the position's read lock as the
+// store's readers do; false when it could not be read whole.
+bool read_item(int position, sm_model_vehicle::data& item);
+
+// The raw state byte of an entry and its image, "EMPTY" .. "READ_WRITE", or
+// none for a byte that is no state.
+std::uint8_t state_byte_of(int position);
+std::optional<std::string> state_image_of(std::uint8_t byte);
+// The library group of a valid key with a library number in range.
+std::optional<sm_model_vehicle_kind::group> library_group_of(
+    const sm_model_vehicle_kind::model_kind& key);
+
+// "2026-341T12:00:00.000": year, day of the year, time of day.
+std::string time_image_of(const csl_time::time& t);
+nlohmann::json json_of(const csl_time::time& t);
+nlohmann::json json_of(const sm_model_vehicle_kind::model_kind& key);
+// The shortest text that reads back as the same number, held as float when it
+// is one; a whole number has no point ("45.72", "3", "-0.5", "1.9342804e+25").
+std::string number_image_of(double value);
+// A number as JSON: held as float when it is one, so that "45.72" stays 45.72.
+nlohmann::json json_number_of(double value);
+// Lower-case hexadecimal, two digits a byte.
+std::string hex_of(const void* bytes, std::size_t size);
+// Sixteen bytes a line: offset, bytes, and the printable ones.
+std::vector<std::string> hex_dump_of(const void* bytes, std::size_t size);
+
+}  // namespace vdb

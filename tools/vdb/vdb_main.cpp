@@ -1,0 +1,161 @@
+// vdb: creates, inspects and checks vehicle databases through the library's own
+// store, so that it honours the lock files as every other program sharing the
+// database does. Exit codes: 0 ok, 1 a problem found, 2 a usage error.
+#include <CLI/CLI.hpp>
+#include <exception>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "csl_exceptions.hpp"
+#include "radar_vdb_access.h"
+#include "vdb_commands.hpp"
+
+namespace {
+
+using vdb::options;
+
+struct command_line {
+  options opts;
+  std::optional<std::string> characteristic;
+  vdb::list_filter filter;
+  std::string group_name;
+  std::string state_name;
+  int position = 0;
+  bool raw = false;
+  std::function<int()> run;
+};
+
+const std::map<std::string, vdb::format> formats = {{"text", vdb::format::text},
+                                                    {"json", vdb::format::json}};
+
+void add_format(CLI::App& sub, command_line& cl) {
+  sub.add_option("--format", cl.opts.output_format, "Output as text (default) or json")
+      ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case));
+}
+
+void add_global_options(CLI::App& app, command_line& cl) {
+  app.set_version_flag("--version", std::string("vdb ") + RADAR_VDB_ACCESS_VERSION_STRING);
+  app.add_option("--db", cl.opts.db,
+                 "Base name of the database (default: ACM_VDB_FILE when set, else the "
+                 "library's own); the index file adds _INDEX")
+      ->check(CLI::Validator(
+          [](const std::string& s) { return s.empty() ? "must not be empty" : std::string(); },
+          "BASE"));
+  app.add_flag("--verbose", cl.opts.verbose, "Show the library's start-up report on stderr");
+  app.require_subcommand(1, 1);
+  app.fallthrough();
+}
+
+void add_create_commands(CLI::App& app, command_line& cl) {
+  app.add_subcommand("create", "Create an empty database (refuses when a file exists)")
+      ->callback([&cl] { cl.run = [&cl] { return vdb::create(cl.opts); }; });
+  app.add_subcommand("sample", "Create the notional sample database (refuses when a file exists)")
+      ->callback([&cl] { cl.run = [&cl] { return vdb::sample(cl.opts); }; });
+}
+
+void add_describe(CLI::App& app, command_line& cl) {
+  CLI::App* sub = app.add_subcommand("describe", "Show the characteristic catalogue");
+  sub->add_option("characteristic", cl.characteristic,
+                  "Only this characteristic: c200, 200 or an item's name");
+  add_format(*sub, cl);
+  sub->callback([&cl] { cl.run = [&cl] { return vdb::describe(cl.opts, cl.characteristic); }; });
+}
+
+void add_stat_and_verify(CLI::App& app, command_line& cl) {
+  CLI::App* stat = app.add_subcommand("stat", "File sizes, entries per state and group, locks");
+  add_format(*stat, cl);
+  stat->callback([&cl] { cl.run = [&cl] { return vdb::stat(cl.opts); }; });
+  CLI::App* verify = app.add_subcommand("verify", "Check the files; one line per problem");
+  add_format(*verify, cl);
+  verify->callback([&cl] { cl.run = [&cl] { return vdb::verify(cl.opts); }; });
+}
+
+std::optional<sm_model_vehicle_kind::group> group_named(const std::string& name) {
+  using sm_model_vehicle_kind::group;
+  for (int g = 0; g < static_cast<int>(group::all_groups); ++g) {
+    if (CLI::detail::to_lower(sm_model_vehicle_kind::image_of(static_cast<group>(g))) ==
+        CLI::detail::to_lower(name)) {
+      return static_cast<group>(g);
+    }
+  }
+  return std::nullopt;  // all_groups: no filter
+}
+
+std::vector<std::string> group_names() {
+  std::vector<std::string> names;
+  for (int g = 0; g <= static_cast<int>(sm_model_vehicle_kind::group::all_groups); ++g) {
+    names.push_back(CLI::detail::to_lower(
+        sm_model_vehicle_kind::image_of(static_cast<sm_model_vehicle_kind::group>(g))));
+  }
+  return names;
+}
+
+void add_list(CLI::App& app, command_line& cl) {
+  CLI::App* sub = app.add_subcommand("list", "The entries in use");
+  sub->add_option("--group", cl.group_name, "Only this library group (soviet_sub .. test)")
+      ->check(CLI::IsMember(group_names(), CLI::ignore_case));
+  sub->add_option("--state", cl.state_name, "Only entries in this state")
+      ->check(CLI::IsMember({"read_only", "read_write"}, CLI::ignore_case));
+  add_format(*sub, cl);
+  sub->callback([&cl] {
+    if (!cl.group_name.empty()) cl.filter.group = group_named(cl.group_name);
+    if (!cl.state_name.empty()) {
+      cl.filter.state = CLI::detail::to_lower(cl.state_name) == "read_only"
+                            ? csl_database::key_state::read_only
+                            : csl_database::key_state::read_write;
+    }
+    cl.run = [&cl] { return vdb::list(cl.opts, cl.filter); };
+  });
+}
+
+void add_show(CLI::App& app, command_line& cl) {
+  CLI::App* sub = app.add_subcommand("show", "One position of the database");
+  sub->add_option("position", cl.position, "Index position, 1 .. 2000")
+      ->required()
+      ->check(CLI::Range(1, vdb::positions));
+  sub->add_flag("--raw", cl.raw, "The index entry and the record's bytes as a hex dump");
+  add_format(*sub, cl);
+  sub->callback([&cl] {
+    if (!cl.raw) {
+      throw CLI::ValidationError("show", "only --raw is available: show POSITION --raw");
+    }
+    cl.run = [&cl] { return vdb::show_raw(cl.opts, cl.position); };
+  });
+}
+
+// The subcommand, with the library started and its lines kept off the data.
+int run(command_line& cl) {
+  if (!vdb::start_library(cl.opts)) return vdb::exit_problem;
+  int code = vdb::exit_problem;
+  try {
+    code = cl.run();
+  } catch (const csl::named_error& e) {
+    vdb::complain(e.full_name() + " " + e.message());
+  } catch (const std::exception& e) {
+    vdb::complain(e.what());
+  }
+  if (!vdb::finish_output()) return vdb::exit_problem;
+  return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  command_line cl;
+  CLI::App app("Creates, inspects and checks vehicle databases.", "vdb");
+  add_global_options(app, cl);
+  add_create_commands(app, cl);
+  add_describe(app, cl);
+  add_stat_and_verify(app, cl);
+  add_list(app, cl);
+  add_show(app, cl);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    // Help and version are successes; every other parse failure is a usage error.
+    return app.exit(e) == 0 ? vdb::exit_ok : vdb::exit_usage;
+  }
+  return run(cl);
+}
