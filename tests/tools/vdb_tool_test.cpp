@@ -192,17 +192,46 @@ TEST(VdbCreate, TakesTheBaseNameFromTheEnvironmentUnlessOneIsGiven) {
   EXPECT_NE(verbose.err.find("csl_config: program name = vdb\n"), std::string::npos);
 }
 
-TEST(VdbSample, WritesTheSameFilesAsVdbMakeSample) {
+// The sample database built from the format tables: nine notional vehicles, each
+// read-write and stamped 2026-341 12:00:00.
+vdb_bytes::bytes expected_sample(vdb_bytes::bytes& index) {
+  const std::vector<vdb_bytes::vehicle> vehicles = {
+      {0, false, "LAUNCH", "PATROL", 20.0F, 5.0F, 4.5F},
+      {0, true, "LAUNCH MOD", "PATROL", 21.5F, 5.0F, 4.5F},
+      {3, false, "ECHO II", "SSGN", 115.0F, 9.0F, 8.0F},
+      {200, true, "FLEET OILER", "AUXILIARY", 240.0F, 35.0F, 40.0F},
+      {500, false, "STORES SHIP", "AUXILIARY", 180.0F, 30.0F, 25.0F},
+      {700, false, "HEAVY TORP", "WEAPON", 6.5F, 0.53F, 0.53F},
+      {995, false, "TRIALS SHIP", "TRIALS", 150.0F, 30.0F, 13.0F},
+      {999, false, "TARGET", "TEST", 50.0F, 10.0F, 10.0F},
+      {999, true, "TARGET MOD", "TEST", 60.0F, 12.0F, 12.0F},
+  };
+  index = vdb_bytes::new_index();
+  vdb_bytes::bytes items;
+  for (int p = 1; p <= vdb_bytes::positions; ++p) {
+    const vdb_bytes::bytes d = vdb_bytes::default_item();
+    items.insert(items.end(), d.begin(), d.end());
+  }
+  for (const vdb_bytes::vehicle& v : vehicles) {
+    vdb_bytes::put_entry(index, v, 2);
+    const std::size_t e = vdb_bytes::entry_offset(v.position());
+    const std::int32_t stamp[6] = {2026, 341, 12, 0, 0, 0};
+    for (std::size_t i = 0; i < 6; ++i) vdb_bytes::put_i32(index, e + 36 + 4 * i, stamp[i]);
+    vdb_bytes::put_group(items, vdb_bytes::item_size * static_cast<std::size_t>(v.position() - 1),
+                         vdb_bytes::item_of(v));
+  }
+  return items;
+}
+
+TEST(VdbSample, WritesTheNotionalVehiclesAndRefusesExistingFiles) {
   const database tool;
   const outcome o = tool.vdb({"sample"});
   ASSERT_EQ(o.exit_code, 0) << o.err;
   EXPECT_EQ(o.out, "");
-  const database maker;
-  const outcome made =
-      vdb_program::run(VDB_MAKE_SAMPLE_PROGRAM, {maker.base()}, maker.dir().path().string());
-  ASSERT_EQ(made.exit_code, 0) << made.err;
-  EXPECT_TRUE(read_all(tool.base()) == read_all(maker.base()));
-  EXPECT_TRUE(read_all(tool.index()) == read_all(maker.index()));
+  vdb_bytes::bytes index;
+  const vdb_bytes::bytes items = expected_sample(index);
+  EXPECT_TRUE(read_all(tool.base()) == items);
+  EXPECT_TRUE(read_all(tool.index()) == index);
   // No lock file is left behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tool.dir().path()),
                           std::filesystem::directory_iterator()),
