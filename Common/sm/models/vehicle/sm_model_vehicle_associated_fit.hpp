@@ -4,12 +4,14 @@
 // mode one time.
 #pragma once
 
+#include <span>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
 
 #include "sm_model_vehicle_associated_fit_types.hpp"
+#include "sm_model_vehicle_fields.hpp"
 
 namespace sm_model_vehicle_associated_fit {
 
@@ -106,5 +108,8 @@ bool started();
 const prop_mode_dependent& prop_mode_dependent_defaults();
 const prop_modes& prop_modes_defaults();
 const group& group_default();
+
+// Where each characteristic of the group lies, offsets from the start of the group.
+std::span<const sm_model_vehicle_fields::field> fields();
 
 }  // namespace sm_model_vehicle_associated_fit

@@ -3,6 +3,7 @@
 // sub-groups laid end to end.
 #pragma once
 
+#include <span>
 #include <cstddef>
 #include <type_traits>
 
@@ -11,6 +12,7 @@
 #include "sm_model_vehicle_bb_machinery.hpp"
 #include "sm_model_vehicle_bb_propeller.hpp"
 #include "sm_model_vehicle_bb_propeller_modulation.hpp"
+#include "sm_model_vehicle_fields.hpp"
 
 namespace sm_model_vehicle_bb {
 
@@ -36,5 +38,8 @@ static_assert(std::is_trivially_copyable_v<group>);
 void start_up();
 bool started();
 const group& group_default();
+
+// Where each characteristic of the group lies, offsets from the start of the group.
+std::span<const sm_model_vehicle_fields::field> fields();
 
 }  // namespace sm_model_vehicle_bb

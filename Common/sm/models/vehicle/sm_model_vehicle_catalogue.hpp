@@ -2,7 +2,8 @@
 // its number ("c200" is 200) or its name, saying what a data-entry or display tool
 // needs to present it: group and types module, alias, kind, value type and range,
 // default and editing bounds in stored and operator units, bound images, image
-// operation, choice list, and whether it converts to a duration and an interval.
+// operation, choice list, and whether it converts to a duration and an interval,
+// and reads operator text back into the number the record stores.
 // Each types module hands in its rows when it starts, as functions that build
 // them: the rows are built the first time the catalogue is read, so that
 // starting the library costs no more than the characteristics it really uses.
@@ -46,6 +47,11 @@ struct choice {
 // Turns a stored number (as in `value`) into the characteristic's text image.
 using image_operation = std::function<std::string(double stored)>;
 
+// Turns text as an operator types it ("50", " 50 yd", "fixed", "-9.5") into the
+// number the record would store (as in `value`); text that is no value of the
+// characteristic's type is bad_value. Editing bounds are not checked.
+using reading_operation = std::function<double(std::string_view text)>;
+
 struct row {
   std::string name;           // "c200", or a named item of a types module ("issue")
   std::optional<int> number;  // 200; none for a named item
@@ -64,6 +70,10 @@ struct row {
   std::optional<std::string> max_image;
   std::string image_name;  // "c005_image_of (integer image)"; empty when there is none
   image_operation image_of;
+  // The unit the image and bound images show ("yd", "ft", "kn", "ft/s", "deg",
+  // "rpm", "dB"); empty for plain numbers, enumerations, texts and identities.
+  std::string unit;
+  reading_operation stored_of;    // empty for texts and identities
   std::vector<choice> choices;    // enumerations only, in declaration order
   std::string choice_list_image;  // enumerations only
   bool has_duration = false;
@@ -75,6 +85,33 @@ class duplicate_characteristic : public csl::named_error {
  public:
   explicit duplicate_characteristic(std::string place);
 };
+
+// Text that is no value of the characteristic's type. The message names the
+// characteristic and says what was wrong: `c005: "1.5" is not a whole number`.
+class bad_value : public csl::named_error {
+ public:
+  explicit bad_value(std::string message);
+};
+
+// ---- Reading operator text, for the rows' stored_of ----
+// Each reads the whole text; blanks around it are allowed. `name` ("c005") starts
+// the message of the bad_value each raises.
+
+// An optional sign and decimal digits, in first .. last.
+std::int64_t whole_number_of(std::string_view name, std::string_view text, std::int64_t first,
+                             std::int64_t last);
+
+// A number in decimal or exponent notation ("-9.5", "1e3", ".5"), followed by the
+// unit symbol when one is given ("50 yd", "50yd"; any case), as the nearest
+// single-precision value, which must lie in first .. last.
+float real_number_of(std::string_view name, std::string_view text, std::string_view unit,
+                     float first, float last);
+
+// The stored number of the literal whose image is the text, in any case ("fixed"
+// for FIXED), or the text read as that number (first for the first literal).
+// `images` are the literals' images in declaration order.
+std::int64_t literal_of(std::string_view name, std::string_view text,
+                        const std::vector<std::string>& images, std::int64_t first);
 
 // Adds the row. A row of the same name from the same types module (a module
 // started twice) is replaced.

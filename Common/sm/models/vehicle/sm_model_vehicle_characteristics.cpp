@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -181,6 +182,27 @@ std::string_view image_name_of(image i) {
   throw csl::range_error(std::string(module_place) + "image_name_of");
 }
 
+std::string_view symbol_of(image i) {
+  switch (i) {
+    case image::feet:
+      return symbol_of(unit::feet);
+    case image::yards:
+      return symbol_of(unit::yards);
+    case image::knots:
+      return symbol_of(unit::knots);
+    case image::feet_per_second:
+      return "ft/s";
+    case image::degrees_360:
+    case image::degrees_180:
+      return symbol_of(unit::degrees);
+    case image::rpm:
+      return symbol_of(unit::rpm);
+    case image::db:
+      return symbol_of(unit::decibels);
+  }
+  throw csl::range_error(std::string(module_place) + "symbol_of");
+}
+
 namespace {
 
 // A unit the quantity is not made from: a descriptor written against its family.
@@ -234,6 +256,86 @@ csl_angle_rate::rate quantity_type<csl_angle_rate::rate>::make(rate_amount a) {
 csl_levels::db quantity_type<csl_levels::db>::make(level_amount a) {
   if (a.in == unit::decibels) return csl_levels::level_of(csl_decibel::dbs_of(a.value));
   wrong_unit("level");
+}
+
+// ---- Reading amounts back from unit images ----
+
+namespace {
+
+constexpr float largest_float = std::numeric_limits<float>::max();
+constexpr amount_range any_amount{-largest_float, largest_float};
+
+// An image shows feet or yards; a length amount in that unit.
+length_amount length_in(image i, float amount) {
+  return {amount, i == image::yards ? unit::yards : unit::feet};
+}
+
+}  // namespace
+
+amount_range quantity_type<csl_length::distance>::read_range(image i) {
+  // A length is not negative (the conversion would take the magnitude of a
+  // negative amount). The largest amount is the one whose metres stay within the
+  // type, products taken in single precision as the conversion takes them.
+  const float factor =
+      i == image::yards ? csl_length::yards_to_metres_convert : csl_length::feet_to_metres_convert;
+  float last = csl_length::distance_last / factor;
+  while (last * factor > csl_length::distance_last) last = std::nextafter(last, 0.0F);
+  return {0.0F, last};
+}
+
+csl_length::distance quantity_type<csl_length::distance>::read(image i, float amount) {
+  return make(length_in(i, amount));
+}
+
+amount_range quantity_type<csl_length::position_vector>::read_range(image) {
+  return any_amount;  // a factor below 1 keeps every amount finite
+}
+
+csl_length::position_vector quantity_type<csl_length::position_vector>::read(image i,
+                                                                             float amount) {
+  return make(length_in(i, amount));
+}
+
+amount_range quantity_type<csl_velocity::speed>::read_range(image) {
+  return any_amount;  // knots x 0.51 and feet per second / 3.28 stay finite
+}
+
+csl_velocity::speed quantity_type<csl_velocity::speed>::read(image i, float amount) {
+  if (i == image::feet_per_second) {
+    // The image multiplies metres per second by this factor.
+    return csl_velocity::create(csl_velocity::metres_per_second{amount / 3.2808399F});
+  }
+  return make({amount, unit::knots});
+}
+
+amount_range quantity_type<csl_angle::angle>::read_range(image i) {
+  if (i == image::degrees_180) return {-180.0F, 180.0F};
+  return {0.0F, 360.0F};
+}
+
+csl_angle::angle quantity_type<csl_angle::angle>::read(image i, float amount) {
+  // As the bounds: -180 .. 180 through from_degree_convert, 0 .. 360 through
+  // from_float_degrees_convert, which brings 180 .. 360 round to -180 .. 0.
+  return make({amount, i == image::degrees_180 ? unit::degrees : unit::float_degrees});
+}
+
+amount_range quantity_type<csl_angle_rate::rate>::read_range(image) {
+  return {csl_angle_rate::rpm::first, csl_angle_rate::rpm::last};
+}
+
+csl_angle_rate::rate quantity_type<csl_angle_rate::rate>::read(image, float amount) {
+  return make({amount, unit::rpm});
+}
+
+amount_range quantity_type<csl_levels::db>::read_range(image) {
+  // The images of the end counts, -512.0 and 512.0 (511.984375 to one decimal),
+  // read back as those counts: amounts between round to the nearest count, and
+  // the few beyond the last count saturate at it, as levels do.
+  return {-512.0F, 512.0F};
+}
+
+csl_levels::db quantity_type<csl_levels::db>::read(image, float amount) {
+  return make({amount, unit::decibels});
 }
 
 std::string image_with(image i, csl_length::distance v) {

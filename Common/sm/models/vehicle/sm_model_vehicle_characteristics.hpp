@@ -30,6 +30,7 @@
 // process, so that starting the library does only the work its callers need.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <concepts>
 #include <cstddef>
@@ -241,6 +242,10 @@ class integer : public descriptor {
     r.image_of = [place](double stored) {
       return integer_image_of<T>(csl_system_numbers::round_to_integer(stored), place);
     };
+    r.stored_of = [who = name()](std::string_view text) {
+      return static_cast<double>(
+          catalogue::whole_number_of(who, text, integer_range<T>::first, integer_range<T>::last));
+    };
     r.has_duration = r.has_interval = kind_ == catalogue::kind::time;
     return r;
   }
@@ -298,6 +303,8 @@ struct real_type;
 template <>
 struct real_type<float> {
   static constexpr std::string_view name = "single-precision real";
+  static constexpr float first = -std::numeric_limits<float>::max();
+  static constexpr float last = std::numeric_limits<float>::max();
   static constexpr float value_of(float v) { return v; }
   static constexpr float make(float v) { return v; }
 };
@@ -305,6 +312,11 @@ struct real_type<float> {
 template <csl::type_name Name, std::uint32_t Lo, std::uint32_t Hi, class Scope>
 struct real_type<csl::quantity<Name, Lo, Hi, Scope>> {
   static constexpr std::string_view name = Name.text;
+  // The finite values of the type: an unbounded end is the largest float.
+  static constexpr float first =
+      std::max(csl::quantity<Name, Lo, Hi, Scope>::first, -std::numeric_limits<float>::max());
+  static constexpr float last =
+      std::min(csl::quantity<Name, Lo, Hi, Scope>::last, std::numeric_limits<float>::max());
   static constexpr float value_of(csl::quantity<Name, Lo, Hi, Scope> v) { return v.value(); }
   static constexpr csl::quantity<Name, Lo, Hi, Scope> make(float v) {
     return csl::quantity<Name, Lo, Hi, Scope>(v);
@@ -373,6 +385,10 @@ class plain_real : public descriptor {
     const std::string instance = name() + "_image_of";
     r.image_of = [instance](double stored) {
       return fixed_decimal::image_of(static_cast<float>(stored), instance);
+    };
+    r.stored_of = [who = name()](std::string_view text) {
+      return static_cast<double>(
+          catalogue::real_number_of(who, text, {}, real_type<T>::first, real_type<T>::last));
     };
     r.has_duration = kind_ == catalogue::kind::time;
     return r;
@@ -548,12 +564,18 @@ class enumeration : public descriptor {
       if (v < first || v >= first + static_cast<std::int64_t>(N)) throw csl::range_error(place);
       return upper_case(names[static_cast<std::size_t>(v - first)]);
     };
+    std::vector<std::string> images;
     for (std::size_t i = 0; i < N; ++i) {
       const sm_model_vehicle_characteristics::choice_list& list = list_.untyped();
       r.choices.push_back({position(first_) + static_cast<std::int64_t>(i), upper_case(names_[i]),
                            list.start(i), list.finish(i)});
+      images.push_back(r.choices.back().image);
     }
     r.choice_list_image = list_image_;
+    r.stored_of = [who = name(), images = std::move(images),
+                   first = position(first_)](std::string_view text) {
+      return static_cast<double>(catalogue::literal_of(who, text, images, first));
+    };
     return r;
   }
 
@@ -654,9 +676,20 @@ enum class image : std::uint8_t {
 
 // "csl_image_utilities.image_in_feet_of", ...
 std::string_view image_name_of(image i);
+// The unit the image shows: "ft", "yd", "kn", "ft/s", "deg", "deg", "rpm", "dB".
+std::string_view symbol_of(image i);
+
+// The amounts, in the unit an image shows, that read back as values of a quantity
+// type: the operator range of the image, within the type's own.
+struct amount_range {
+  float first;
+  float last;
+};
 
 // Per quantity type: the amount it is made from, its usual image, its text, its
-// stored number and back, and its conversion from operator units.
+// stored number and back, and its conversion from operator units. Reading an
+// amount shown by image i back, read_range(i) says which amounts are values and
+// read(i, amount) converts one as a default or bound in that unit is converted.
 template <class T>
 struct quantity_type;
 
@@ -673,6 +706,8 @@ struct quantity_type<csl_length::distance> {
     return csl_length::distance(static_cast<float>(v));
   }
   static csl_length::distance make(length_amount a);
+  static amount_range read_range(image i);
+  static csl_length::distance read(image i, float amount);
 };
 
 template <>
@@ -688,6 +723,8 @@ struct quantity_type<csl_length::position_vector> {
     return csl_length::position_vector(static_cast<float>(v));
   }
   static csl_length::position_vector make(length_amount a);
+  static amount_range read_range(image i);
+  static csl_length::position_vector read(image i, float amount);
 };
 
 template <>
@@ -705,6 +742,8 @@ struct quantity_type<csl_velocity::speed> {
     return csl_velocity::speed(static_cast<float>(v));
   }
   static csl_velocity::speed make(speed_amount a);
+  static amount_range read_range(image i);
+  static csl_velocity::speed read(image i, float amount);
 };
 
 template <>
@@ -721,6 +760,8 @@ struct quantity_type<csl_angle::angle> {
   static double stored(csl_angle::angle v) { return v.radians(); }
   static csl_angle::angle from_stored(double v) { return csl_angle::angle(static_cast<float>(v)); }
   static csl_angle::angle make(angle_amount a);
+  static amount_range read_range(image i);
+  static csl_angle::angle read(image i, float amount);
 };
 
 template <>
@@ -736,6 +777,8 @@ struct quantity_type<csl_angle_rate::rate> {
     return csl_angle_rate::rate(static_cast<float>(v));
   }
   static csl_angle_rate::rate make(rate_amount a);
+  static amount_range read_range(image i);
+  static csl_angle_rate::rate read(image i, float amount);
 };
 
 template <>
@@ -751,6 +794,8 @@ struct quantity_type<csl_levels::db> {
     return csl_levels::db::from_count(csl_system_numbers::round_to_integer(v));
   }
   static csl_levels::db make(level_amount a);
+  static amount_range read_range(image i);
+  static csl_levels::db read(image i, float amount);
 };
 
 // The unit image of the value.
@@ -922,6 +967,13 @@ class quantity : public quantity_values<T> {
     r.max_image = max_image_;
     r.image_name = std::string(image_name_of(I));
     r.image_of = [](double stored) { return image_with(I, quantity_type<T>::from_stored(stored)); };
+    r.unit = std::string(symbol_of(I));
+    r.stored_of = [who = this->name()](std::string_view text) {
+      const amount_range range = quantity_type<T>::read_range(I);
+      const float amount =
+          catalogue::real_number_of(who, text, symbol_of(I), range.first, range.last);
+      return quantity_type<T>::stored(quantity_type<T>::read(I, amount));
+    };
     return r;
   }
 

@@ -4,6 +4,7 @@
 // and speed and depth breakpoints. The last group of the vehicle record.
 #pragma once
 
+#include <span>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -11,6 +12,7 @@
 #include <type_traits>
 
 #include "sm_model_vehicle_enhanced_aural_types.hpp"
+#include "sm_model_vehicle_fields.hpp"
 
 namespace sm_model_vehicle_enhanced_aural {
 
@@ -180,5 +182,8 @@ const prop_modes& prop_modes_defaults();
 // Ten copies of the default set.
 const enhanced_modes& enhanced_modes_defaults();
 const group& group_default();
+
+// Where each characteristic of the group lies, offsets from the start of the group.
+std::span<const sm_model_vehicle_fields::field> fields();
 
 }  // namespace sm_model_vehicle_enhanced_aural

@@ -2,10 +2,12 @@
 // identity and validity and the general characteristics c103 .. c115 and c005.
 #pragma once
 
+#include <span>
 #include <cstddef>
 #include <cstdint>
 
 #include "sm_model_vehicle_general_types.hpp"
+#include "sm_model_vehicle_fields.hpp"
 
 namespace sm_model_vehicle_general {
 
@@ -58,5 +60,8 @@ static_assert(offsetof(group, c107) == 88 && offsetof(group, c005) == 90);
 void start_up();
 // Not valid, temporary, qualifier 1, c005 1, other integers 0, texts their defaults.
 const group& group_default();
+
+// Where each characteristic of the group lies, offsets from the start of the group.
+std::span<const sm_model_vehicle_fields::field> fields();
 
 }  // namespace sm_model_vehicle_general

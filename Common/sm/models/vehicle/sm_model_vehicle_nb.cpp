@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <tuple>
 
 #include "csl_exceptions.hpp"
 
@@ -264,6 +266,198 @@ const tonal_series& tonal_series_default() {
 }
 const group& group_default() {
   return the_defaults().whole;
+}
+
+// ---- Where each characteristic lies ----
+
+namespace {
+
+using sm_model_vehicle_fields::encoding;
+using sm_model_vehicle_fields::field;
+using sm_model_vehicle_fields::repeat;
+namespace common = sm_model_vehicle_nb_common;
+namespace spd_bld = sm_model_vehicle_nb_spd_bld;
+namespace aux_int = sm_model_vehicle_nb_aux_int;
+namespace fir = sm_model_vehicle_nb_fir;
+namespace mod = sm_model_vehicle_nb_mod;
+
+static_assert(sizeof(group) <= 0xFFFF, "offsets are 16-bit");
+
+constexpr field number(std::string_view name, std::size_t offset, std::size_t size, encoding how) {
+  return {
+      name, static_cast<std::uint16_t>(offset), static_cast<std::uint8_t>(size), how, 0, 0, {}, {},
+      {}};
+}
+
+// Enumerations, booleans and counts.
+constexpr field whole(std::string_view name, std::size_t offset, std::size_t size) {
+  return number(name, offset, size, encoding::unsigned_integer);
+}
+
+constexpr field real(std::string_view name, std::size_t offset) {
+  return number(name, offset, sizeof(float), encoding::real);
+}
+
+// A count of 1/64 dB.
+constexpr field level(std::string_view name, std::size_t offset) {
+  return number(name, offset, sizeof(csl_levels::db), encoding::signed_integer);
+}
+
+// Element i - 1 of a prop_modes array holds mode i.
+template <class Modes>
+constexpr repeat per_mode{"mode", std::tuple_size_v<Modes>, sizeof(typename Modes::value_type)};
+
+// The shaft table comes first, one entry per mode.
+constexpr field in_shaft(field f) {
+  f.outer = per_mode<prop_modes>;
+  return f;
+}
+
+// The tonals follow, slot 1 first. Every slot takes the room of the largest kind.
+constexpr std::size_t series_at = offsetof(group, series);
+static_assert(sizeof(tonal_series) == std::tuple_size_v<tonal_series> * sizeof(tonal));
+
+// A field that every slot holds, `f.offset` from the start of the slot.
+constexpr field in_slot(field f) {
+  f.offset = static_cast<std::uint16_t>(f.offset + series_at);
+  f.outer = {"slot", std::tuple_size_v<tonal_series>, sizeof(tonal)};
+  return f;
+}
+
+// The tonal leads with its kind c701 and used_by_unmanned; the common part ends
+// where the component begins (tonal_layout checks the private offsets).
+constexpr std::size_t kind_at = 0;
+constexpr std::size_t unmanned_at = 1;
+constexpr std::size_t common_at = component_offset - sizeof(all_tonals);
+static_assert(common_at == 4);
+
+// A field of the common part, `f.offset` from the start of that part.
+constexpr field in_common(field f) {
+  f.offset = static_cast<std::uint16_t>(f.offset + common_at);
+  return in_slot(f);
+}
+
+// Per mode within the common part of every slot.
+constexpr field in_common_mode(field f) {
+  f.offset = static_cast<std::uint16_t>(f.offset + offsetof(all_tonals, pmode));
+  f.inner = per_mode<common::prop_modes>;
+  return in_common(f);
+}
+
+// Per harmonic correction within the common part of every slot.
+constexpr field in_harmonic(field f) {
+  f.offset = static_cast<std::uint16_t>(f.offset + offsetof(all_tonals, harmonic));
+  f.inner = {"harmonic", std::tuple_size_v<common::harmonics>, sizeof(common::harmonic_correction)};
+  return in_common(f);
+}
+
+// The kinds whose slots hold a component field: bit k for the kind of value k.
+constexpr std::uint16_t kind_bit(series_type kind) {
+  return static_cast<std::uint16_t>(1U << static_cast<unsigned>(kind));
+}
+constexpr std::uint16_t spd_kind = kind_bit(series_type::spd);
+constexpr std::uint16_t bld_kind = kind_bit(series_type::bld);
+constexpr std::uint16_t aux_kind = kind_bit(series_type::aux);
+constexpr std::uint16_t fir_kind = kind_bit(series_type::fir);
+constexpr std::uint16_t modu_kind = kind_bit(series_type::modu);
+
+// A field of the component of the given kinds, `f.offset` from the start of the
+// component. The selector names the kind byte of slot 1 from the start of the
+// group; each slot's own lies a slot further on.
+constexpr field in_component(std::uint16_t kinds, field f) {
+  f.offset = static_cast<std::uint16_t>(f.offset + component_offset);
+  f = in_slot(f);
+  f.only_when = {static_cast<std::int16_t>(series_at + kind_at), kinds};
+  return f;
+}
+
+// Per mode within a component whose modes come first.
+template <class Modes>
+constexpr field in_component_mode(std::uint16_t kinds, field f) {
+  f.inner = per_mode<Modes>;
+  return in_component(kinds, f);
+}
+
+// spd and bld share their first part: ratios per mode and the shaft choice.
+static_assert(offsetof(spd_tonal, spd_bld) == 0 && offsetof(bld_tonal, spd_bld) == 0);
+constexpr std::uint16_t spd_or_bld = spd_kind | bld_kind;
+using spd_bld_tonals = spd_bld::spd_bld_tonals;
+static_assert(offsetof(spd_bld_tonals, pmode) == 0);
+static_assert(offsetof(aux_int_tonal, pmode) == 0 && offsetof(fir_tonal, pmode) == 0 &&
+              offsetof(modu_tonal, pmode) == 0);
+
+// In offset order; where kinds share bytes, in the order spd, bld, aux, fir, modu.
+constexpr std::array table{
+    in_shaft(real("c786", offsetof(prop_mode_dependent, c786))),
+    in_shaft(real("c787", offsetof(prop_mode_dependent, c787))),
+    in_shaft(real("c788", offsetof(prop_mode_dependent, c788))),
+    in_shaft(real("c789", offsetof(prop_mode_dependent, c789))),
+    in_slot(whole("c701", kind_at, sizeof(types::c701_type))),
+    in_slot(whole("used_by_unmanned", unmanned_at, 1)),
+    in_common_mode(
+        whole("c750", offsetof(common::prop_mode_dependent, c750), sizeof(types::c750_type))),
+    in_common_mode(
+        whole("c753", offsetof(common::prop_mode_dependent, c753), sizeof(types::c753_type))),
+    in_common_mode(
+        whole("c751", offsetof(common::prop_mode_dependent, c751), sizeof(types::c751_type))),
+    in_common_mode(real("c752", offsetof(common::prop_mode_dependent, c752))),
+    in_harmonic(
+        whole("c757", offsetof(common::harmonic_correction, c757), sizeof(types::c757_type))),
+    in_harmonic(number("c758", offsetof(common::harmonic_correction, c758),
+                       sizeof(types::c758_type), encoding::signed_integer)),
+    in_common(number("c700", offsetof(all_tonals, c700), sizeof(types::c700_type), encoding::text)),
+    in_common(whole("c709", offsetof(all_tonals, c709), sizeof(types::c709_type))),
+    in_common(whole("c756", offsetof(all_tonals, c756), sizeof(types::c756_type))),
+    in_common(whole("c702", offsetof(all_tonals, c702), sizeof(types::c702_type))),
+    in_common(level("c764", offsetof(all_tonals, c764))),
+    in_common(level("c765", offsetof(all_tonals, c765))),
+    // The components, each from byte 0 of its own record.
+    in_component_mode<spd_bld::prop_modes>(
+        spd_or_bld, real("c782", offsetof(spd_bld::prop_mode_dependent, c782))),
+    in_component_mode<aux_int::prop_modes>(
+        aux_kind, real("c783", offsetof(aux_int::prop_mode_dependent, c783))),
+    in_component_mode<fir::prop_modes>(fir_kind,
+                                       real("c784", offsetof(fir::prop_mode_dependent, c784))),
+    in_component_mode<mod::prop_modes>(modu_kind,
+                                       real("c785", offsetof(mod::prop_mode_dependent, c785))),
+    in_component(spd_or_bld, whole("c712", offsetof(spd_bld_tonals, c712),
+                                   sizeof(sm_model_vehicle_nb_spd_bld_types::c712_type))),
+    in_component(aux_kind, real("c720", offsetof(aux_int_tonal, c720))),
+    in_component(fir_kind, real("c730", offsetof(fir_tonal, c730))),
+    in_component(modu_kind, whole("c742", offsetof(modu_tonal, c742),
+                                  sizeof(sm_model_vehicle_nb_mod_types::c742_type))),
+    in_component(modu_kind, whole("c743", offsetof(modu_tonal, c743),
+                                  sizeof(sm_model_vehicle_nb_mod_types::c743_type))),
+    in_component(spd_kind, real("c781", offsetof(spd_tonal, c781))),
+    in_component(bld_kind, real("c771", offsetof(bld_tonal, c771))),
+    in_component(aux_kind, level("c723", offsetof(aux_int_tonal, c723))),
+    in_component(fir_kind, real("c731", offsetof(fir_tonal, c731))),
+    in_component(aux_kind, whole("c725", offsetof(aux_int_tonal, c725),
+                                 sizeof(sm_model_vehicle_nb_aux_int_types::c725_type))),
+    in_component(aux_kind, whole("c728", offsetof(aux_int_tonal, c728),
+                                 sizeof(sm_model_vehicle_nb_aux_int_types::c728_type))),
+    in_component(spd_kind, level("c780", offsetof(spd_tonal, c780))),
+    in_component(bld_kind, real("c772", offsetof(bld_tonal, c772))),
+    in_component(aux_kind, whole("c726", offsetof(aux_int_tonal, c726),
+                                 sizeof(sm_model_vehicle_nb_aux_int_types::c726_type))),
+    in_component(fir_kind, real("c736", offsetof(fir_tonal, c736))),
+    in_component(aux_kind, whole("c727", offsetof(aux_int_tonal, c727),
+                                 sizeof(sm_model_vehicle_nb_aux_int_types::c727_type))),
+    in_component(bld_kind, real("c773", offsetof(bld_tonal, c773))),
+    in_component(fir_kind, real("c737", offsetof(fir_tonal, c737))),
+    in_component(bld_kind, real("c774", offsetof(bld_tonal, c774))),
+    in_component(fir_kind, level("c733", offsetof(fir_tonal, c733))),
+    in_component(bld_kind, real("c775", offsetof(bld_tonal, c775))),
+    in_component(bld_kind, level("c713", offsetof(bld_tonal, c713))),
+    // A count of slots, signed 32-bit.
+    number("last_tonal_used", offsetof(group, last_tonal_used), sizeof(tonal_ref),
+           encoding::signed_integer),
+};
+
+}  // namespace
+
+std::span<const sm_model_vehicle_fields::field> fields() {
+  return table;
 }
 
 }  // namespace sm_model_vehicle_nb

@@ -4,6 +4,7 @@
 // vehicle record.
 #pragma once
 
+#include <span>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -19,6 +20,7 @@
 #include "sm_model_vehicle_nb_fir.hpp"
 #include "sm_model_vehicle_nb_mod.hpp"
 #include "sm_model_vehicle_nb_spd.hpp"
+#include "sm_model_vehicle_fields.hpp"
 
 namespace sm_model_vehicle_nb {
 
@@ -187,5 +189,8 @@ const tonal& tonal_default();
 // tonal_default assigned to every slot, so each slot's last 16 bytes stay zero.
 const tonal_series& tonal_series_default();
 const group& group_default();
+
+// Where each characteristic of the group lies, offsets from the start of the group.
+std::span<const sm_model_vehicle_fields::field> fields();
 
 }  // namespace sm_model_vehicle_nb

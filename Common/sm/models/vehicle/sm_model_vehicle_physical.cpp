@@ -2,12 +2,63 @@
 
 #include "sm_model_vehicle_group_defaults.hpp"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <limits>
+#include <string_view>
 
 #include "csl_exceptions.hpp"
 
 namespace sm_model_vehicle_physical {
 namespace {
+
+using sm_model_vehicle_fields::encoding;
+using sm_model_vehicle_fields::field;
+using sm_model_vehicle_fields::repeat;
+using sm_model_vehicle_fields::whole;
+
+// The three propulsion modes' records lie one after another.
+static_assert(sizeof(prop_modes) == 3 * sizeof(prop_mode_dependent));
+constexpr repeat per_mode{"mode", 3, sizeof(prop_mode_dependent)};
+
+// A characteristic held once per propulsion mode, `offset` bytes into each mode's record.
+constexpr field each_mode(std::string_view name, std::size_t offset, std::size_t size,
+                          encoding how) {
+  return whole(name, offsetof(group, pmode) + offset, size, how, per_mode);
+}
+
+// Every byte of the group, in offset order. Lengths are metres, angles radians and
+// levels counts of 1/64 dB; c278 is a level widened to 32 bits.
+constexpr auto table = std::to_array<field>({
+    each_mode("c204", offsetof(prop_mode_dependent, c204), sizeof(prop_mode_dependent::c204),
+              encoding::unsigned_integer),
+    each_mode("c205", offsetof(prop_mode_dependent, c205), sizeof(prop_mode_dependent::c205),
+              encoding::unsigned_integer),
+    each_mode("c277", offsetof(prop_mode_dependent, c277), sizeof(prop_mode_dependent::c277),
+              encoding::signed_integer),
+    each_mode("c278", offsetof(prop_mode_dependent, c278), sizeof(prop_mode_dependent::c278),
+              encoding::signed_integer),
+    whole("c200", offsetof(group, c200), sizeof(group::c200), encoding::real),
+    whole("c201", offsetof(group, c201), sizeof(group::c201), encoding::real),
+    whole("c202", offsetof(group, c202), sizeof(group::c202), encoding::real),
+    whole("c203", offsetof(group, c203), sizeof(group::c203), encoding::real),
+    whole("c206", offsetof(group, c206), sizeof(group::c206), encoding::real),
+    whole("c209", offsetof(group, c209), sizeof(group::c209), encoding::real),
+    whole("c215", offsetof(group, c215), sizeof(group::c215), encoding::real),
+    whole("c216", offsetof(group, c216), sizeof(group::c216), encoding::real),
+    whole("c217", offsetof(group, c217), sizeof(group::c217), encoding::real),
+    whole("c218", offsetof(group, c218), sizeof(group::c218), encoding::real),
+    whole("c220", offsetof(group, c220), sizeof(group::c220), encoding::real),
+    whole("c257", offsetof(group, c257), sizeof(group::c257), encoding::signed_integer),
+    whole("c258", offsetof(group, c258), sizeof(group::c258), encoding::signed_integer),
+    whole("c259", offsetof(group, c259), sizeof(group::c259), encoding::real),
+    whole("c260", offsetof(group, c260), sizeof(group::c260), encoding::signed_integer),
+    whole("c261", offsetof(group, c261), sizeof(group::c261), encoding::signed_integer),
+    whole("c210", offsetof(group, c210), sizeof(group::c210), encoding::real),
+});
+static_assert(std::ranges::is_sorted(table, {}, &field::offset));
 
 using defaults = sm_model_vehicle_group_defaults::defaults<prop_mode_dependent, group>;
 
@@ -67,6 +118,10 @@ const prop_modes& prop_modes_defaults() {
 }
 const group& group_default() {
   return the_defaults().whole();
+}
+
+std::span<const sm_model_vehicle_fields::field> fields() {
+  return table;
 }
 
 }  // namespace sm_model_vehicle_physical

@@ -3,6 +3,7 @@
 // levels. The radar interface reads the length c200, height c203 and width c215.
 #pragma once
 
+#include <span>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "csl_length.hpp"
 #include "csl_levels.hpp"
 #include "sm_model_vehicle_physical_types.hpp"
+#include "sm_model_vehicle_fields.hpp"
 
 namespace sm_model_vehicle_physical {
 
@@ -90,5 +92,8 @@ bool started();
 const prop_mode_dependent& prop_mode_dependent_defaults();
 const prop_modes& prop_modes_defaults();
 const group& group_default();
+
+// Where each characteristic of the group lies, offsets from the start of the group.
+std::span<const sm_model_vehicle_fields::field> fields();
 
 }  // namespace sm_model_vehicle_physical

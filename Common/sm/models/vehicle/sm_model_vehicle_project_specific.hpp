@@ -2,10 +2,12 @@
 // companion value, one byte each.
 #pragma once
 
+#include <span>
 #include <cstddef>
 #include <type_traits>
 
 #include "sm_model_vehicle_project_specific_types.hpp"
+#include "sm_model_vehicle_fields.hpp"
 
 namespace sm_model_vehicle_project_specific {
 
@@ -46,5 +48,8 @@ static_assert(std::is_trivially_copyable_v<group>);
 void start_up();
 bool started();
 const group& group_default();
+
+// Where each characteristic of the group lies, offsets from the start of the group.
+std::span<const sm_model_vehicle_fields::field> fields();
 
 }  // namespace sm_model_vehicle_project_specific

@@ -2,8 +2,57 @@
 
 #include "sm_model_vehicle_group_defaults.hpp"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
 namespace sm_model_vehicle_propulsion_mode {
 namespace {
+
+using sm_model_vehicle_fields::encoding;
+using sm_model_vehicle_fields::field;
+using sm_model_vehicle_fields::repeat;
+using sm_model_vehicle_fields::whole;
+
+// The three propulsion modes' records lie one after another.
+static_assert(sizeof(prop_modes) == 3 * sizeof(prop_mode_dependent));
+constexpr repeat per_mode{"mode", 3, sizeof(prop_mode_dependent)};
+
+// A characteristic held once per propulsion mode, `offset` bytes into each mode's record.
+constexpr field each_mode(std::string_view name, std::size_t offset, std::size_t size,
+                          encoding how) {
+  return whole(name, offsetof(group, pmode) + offset, size, how, per_mode);
+}
+
+// Every byte of the group that holds data, in offset order: the gaps at the end of
+// each mode's record and of the group hold nothing. Limits are metres and metres
+// per second; c303, c304, c313 and c314 hold mode numbers.
+constexpr auto table = std::to_array<field>({
+    each_mode("c303", offsetof(prop_mode_dependent, c303), sizeof(prop_mode_dependent::c303),
+              encoding::unsigned_integer),
+    each_mode("c304", offsetof(prop_mode_dependent, c304), sizeof(prop_mode_dependent::c304),
+              encoding::unsigned_integer),
+    each_mode("c313", offsetof(prop_mode_dependent, c313), sizeof(prop_mode_dependent::c313),
+              encoding::unsigned_integer),
+    each_mode("c314", offsetof(prop_mode_dependent, c314), sizeof(prop_mode_dependent::c314),
+              encoding::unsigned_integer),
+    each_mode("c305", offsetof(prop_mode_dependent, c305), sizeof(prop_mode_dependent::c305),
+              encoding::text),
+    each_mode("c301", offsetof(prop_mode_dependent, c301), sizeof(prop_mode_dependent::c301),
+              encoding::real),
+    each_mode("c302", offsetof(prop_mode_dependent, c302), sizeof(prop_mode_dependent::c302),
+              encoding::real),
+    each_mode("c311", offsetof(prop_mode_dependent, c311), sizeof(prop_mode_dependent::c311),
+              encoding::real),
+    each_mode("c312", offsetof(prop_mode_dependent, c312), sizeof(prop_mode_dependent::c312),
+              encoding::real),
+    each_mode("c320", offsetof(prop_mode_dependent, c320), sizeof(prop_mode_dependent::c320),
+              encoding::unsigned_integer),
+    whole("c300", offsetof(group, c300), sizeof(group::c300), encoding::unsigned_integer),
+});
+static_assert(std::ranges::is_sorted(table, {}, &field::offset));
 
 using defaults = sm_model_vehicle_group_defaults::defaults<prop_mode_dependent, group>;
 
@@ -45,6 +94,10 @@ const prop_modes& prop_modes_defaults() {
 }
 const group& group_default() {
   return the_defaults().whole();
+}
+
+std::span<const sm_model_vehicle_fields::field> fields() {
+  return table;
 }
 
 }  // namespace sm_model_vehicle_propulsion_mode

@@ -2,8 +2,48 @@
 
 #include "sm_model_vehicle_group_defaults.hpp"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
 namespace sm_model_vehicle_turning_diving {
 namespace {
+
+using sm_model_vehicle_fields::encoding;
+using sm_model_vehicle_fields::field;
+using sm_model_vehicle_fields::repeat;
+using sm_model_vehicle_fields::whole;
+
+// The three propulsion modes' records lie one after another.
+static_assert(sizeof(prop_modes) == 3 * sizeof(prop_mode_dependent));
+constexpr repeat per_mode{"mode", 3, sizeof(prop_mode_dependent)};
+
+// A characteristic held once per propulsion mode, `offset` bytes into each mode's record.
+constexpr field each_mode(std::string_view name, std::size_t offset, std::size_t size,
+                          encoding how) {
+  return whole(name, offsetof(group, pmode) + offset, size, how, per_mode);
+}
+
+// Every byte of the group, in offset order. Angles are radians, depths metres and
+// the depth rate metres per second.
+constexpr auto table = std::to_array<field>({
+    whole("c400", offsetof(group, c400), sizeof(group::c400), encoding::unsigned_integer),
+    whole("c411", offsetof(group, c411), sizeof(group::c411), encoding::unsigned_integer),
+    whole("c401", offsetof(group, c401), sizeof(group::c401), encoding::real),
+    whole("c402", offsetof(group, c402), sizeof(group::c402), encoding::real),
+    whole("c403", offsetof(group, c403), sizeof(group::c403), encoding::real),
+    whole("c410", offsetof(group, c410), sizeof(group::c410), encoding::real),
+    whole("c412", offsetof(group, c412), sizeof(group::c412), encoding::real),
+    whole("c413", offsetof(group, c413), sizeof(group::c413), encoding::real),
+    whole("c414", offsetof(group, c414), sizeof(group::c414), encoding::real),
+    each_mode("c409", offsetof(prop_mode_dependent, c409), sizeof(prop_mode_dependent::c409),
+              encoding::real),
+    each_mode("c415", offsetof(prop_mode_dependent, c415), sizeof(prop_mode_dependent::c415),
+              encoding::real),
+});
+static_assert(std::ranges::is_sorted(table, {}, &field::offset));
 
 using defaults = sm_model_vehicle_group_defaults::defaults<prop_mode_dependent, group>;
 
@@ -45,6 +85,10 @@ const prop_modes& prop_modes_defaults() {
 }
 const group& group_default() {
   return the_defaults().whole();
+}
+
+std::span<const sm_model_vehicle_fields::field> fields() {
+  return table;
 }
 
 }  // namespace sm_model_vehicle_turning_diving

@@ -3,12 +3,14 @@
 // default dive angle and depth.
 #pragma once
 
+#include <span>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
 
 #include "sm_model_vehicle_turning_diving_types.hpp"
+#include "sm_model_vehicle_fields.hpp"
 
 namespace sm_model_vehicle_turning_diving {
 
@@ -58,5 +60,8 @@ bool started();
 const prop_mode_dependent& prop_mode_dependent_defaults();
 const prop_modes& prop_modes_defaults();
 const group& group_default();
+
+// Where each characteristic of the group lies, offsets from the start of the group.
+std::span<const sm_model_vehicle_fields::field> fields();
 
 }  // namespace sm_model_vehicle_turning_diving

@@ -1,6 +1,9 @@
 #include "sm_model_vehicle_wb.hpp"
 
+#include <bit>
 #include <string>
+#include <string_view>
+#include <tuple>
 
 #include "csl_exceptions.hpp"
 
@@ -242,6 +245,140 @@ const tonal_series& tonal_series_default() {
 }
 const group& group_default() {
   return the_defaults().whole;
+}
+
+// ---- Where each characteristic lies ----
+
+namespace {
+
+using sm_model_vehicle_fields::encoding;
+using sm_model_vehicle_fields::field;
+
+static_assert(sizeof(group) <= 0xFFFF, "offsets are 16-bit");
+
+constexpr field number(std::string_view name, std::size_t offset, std::size_t size, encoding how) {
+  return {
+      name, static_cast<std::uint16_t>(offset), static_cast<std::uint8_t>(size), how, 0, 0, {}, {},
+      {}};
+}
+
+// Enumerations and counts.
+constexpr field whole(std::string_view name, std::size_t offset, std::size_t size) {
+  return number(name, offset, size, encoding::unsigned_integer);
+}
+
+constexpr field real(std::string_view name, std::size_t offset) {
+  return number(name, offset, sizeof(float), encoding::real);
+}
+
+// A count of 1/64 dB.
+constexpr field level(std::string_view name, std::size_t offset) {
+  return number(name, offset, sizeof(csl_levels::db), encoding::signed_integer);
+}
+
+// One of the small fields packed into byte 0 of each mode, under `mask`.
+constexpr field packed(std::string_view name, std::uint8_t mask) {
+  field f = number(name, offsetof(prop_mode_dependent, c802_c850_c853),
+                   sizeof(prop_mode_dependent::c802_c850_c853), encoding::bits);
+  f.first_bit = static_cast<std::uint8_t>(std::countr_zero(mask));
+  f.bit_count = static_cast<std::uint8_t>(std::popcount(mask));
+  return f;
+}
+static_assert(std::countr_zero(c850_bits) == c850_shift &&
+              std::countr_zero(c853_bits) == c853_shift);
+
+// The counter comes first, then the tonals, slot 1 (series 41) first.
+constexpr std::size_t series_at = offsetof(group, series) + offsetof(tonal_series, slots);
+constexpr std::size_t slot_count = std::tuple_size_v<decltype(tonal_series::slots)>;
+static_assert(sizeof(tonal_series) == slot_count * sizeof(tonal));
+
+// A field that every slot holds, `f.offset` from the start of the slot.
+constexpr field in_slot(field f) {
+  f.offset = static_cast<std::uint16_t>(f.offset + series_at);
+  f.outer = {"slot", slot_count, sizeof(tonal)};
+  return f;
+}
+
+// The tonal leads with its kind c801 and ends with the part of its kind, whose
+// largest (pres) fills the slot; the common part lies in between. tonal_layout
+// checks the private offsets.
+constexpr std::size_t kind_at = 0;
+constexpr std::size_t variant_at = sizeof(tonal) - sizeof(pres_tonal_specific);
+constexpr std::size_t common_at = variant_at - sizeof(all_tonals);
+static_assert(common_at == 4 && variant_at == 136);
+static_assert(sizeof(hres_lres_tonal_specific) <= sizeof(pres_tonal_specific));
+
+// A field of the common part, `f.offset` from the start of that part.
+constexpr field in_common(field f) {
+  f.offset = static_cast<std::uint16_t>(f.offset + common_at);
+  return in_slot(f);
+}
+
+// Per mode within the common part of every slot; element i - 1 holds mode i.
+constexpr field in_mode(field f) {
+  f.offset = static_cast<std::uint16_t>(f.offset + offsetof(all_tonals, pmode));
+  f.inner = {"mode", std::tuple_size_v<prop_modes>, sizeof(prop_mode_dependent)};
+  return in_common(f);
+}
+
+// Per line correction within the common part of every slot.
+constexpr field in_line(field f) {
+  f.offset = static_cast<std::uint16_t>(f.offset + offsetof(all_tonals, line));
+  f.inner = {"line", std::tuple_size_v<lines>, sizeof(line_correction)};
+  return in_common(f);
+}
+
+// The kinds whose slots hold a field of the kind's own part: bit k for the kind
+// of value k.
+constexpr std::uint16_t kind_bit(series_type kind) {
+  return static_cast<std::uint16_t>(1U << static_cast<unsigned>(kind));
+}
+constexpr std::uint16_t pres_kind = kind_bit(series_type::pres);
+constexpr std::uint16_t hres_or_lres = kind_bit(series_type::hres) | kind_bit(series_type::lres);
+
+// A field of the kind's own part, `f.offset` from its start. The selector names
+// the kind byte of slot 1 from the start of the group; each slot's own lies a
+// slot further on.
+constexpr field in_variant(std::uint16_t kinds, field f) {
+  f.offset = static_cast<std::uint16_t>(f.offset + variant_at);
+  f = in_slot(f);
+  f.only_when = {static_cast<std::int16_t>(series_at + kind_at), kinds};
+  return f;
+}
+
+// In offset order; where the kinds share bytes, pres first.
+constexpr std::array table{
+    // The last slot in use as a series number 41 .. 50, or 51, signed 32-bit.
+    number("wb_last_tonal_used", offsetof(group, last_tonal_used), sizeof(tonal_ref),
+           encoding::signed_integer),
+    in_slot(whole("c801", kind_at, sizeof(types::c801_type))),
+    in_mode(packed("c802", c802_bits)),
+    in_mode(packed("c850", c850_bits)),
+    in_mode(packed("c853", c853_bits)),
+    in_mode(whole("c851", offsetof(prop_mode_dependent, c851), sizeof(types::c851_type))),
+    in_mode(real("c852", offsetof(prop_mode_dependent, c852))),
+    in_line(real("c857", offsetof(line_correction, c857))),
+    in_line(level("c858", offsetof(line_correction, c858))),
+    in_common(number("c800", offsetof(all_tonals, c800), sizeof(types::c800_type), encoding::text)),
+    in_common(whole("c809", offsetof(all_tonals, c809), sizeof(types::c809_type))),
+    in_common(real("c830", offsetof(all_tonals, c830))),
+    in_common(real("c836", offsetof(all_tonals, c836))),
+    in_common(real("c837", offsetof(all_tonals, c837))),
+    in_common(level("c864", offsetof(all_tonals, c864))),
+    in_common(level("c865", offsetof(all_tonals, c865))),
+    in_common(whole("c856", offsetof(all_tonals, c856), sizeof(types::c856_type))),
+    in_common(level("c813", offsetof(all_tonals, c813))),
+    in_variant(pres_kind, real("c832", offsetof(pres_tonal_specific, c832))),
+    in_variant(hres_or_lres, real("c831", offsetof(hres_lres_tonal_specific, c831))),
+    in_variant(pres_kind, real("c881", offsetof(pres_tonal_specific, c881))),
+    in_variant(hres_or_lres, level("c833", offsetof(hres_lres_tonal_specific, c833))),
+    in_variant(pres_kind, level("c880", offsetof(pres_tonal_specific, c880))),
+};
+
+}  // namespace
+
+std::span<const sm_model_vehicle_fields::field> fields() {
+  return table;
 }
 
 }  // namespace sm_model_vehicle_wb

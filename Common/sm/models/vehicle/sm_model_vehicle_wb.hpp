@@ -4,6 +4,7 @@
 // in use comes first, then the ten 148-byte slots.
 #pragma once
 
+#include <span>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -11,6 +12,7 @@
 #include <type_traits>
 
 #include "sm_model_vehicle_wb_types.hpp"
+#include "sm_model_vehicle_fields.hpp"
 
 namespace sm_model_vehicle_wb {
 
@@ -244,5 +246,8 @@ const tonal& tonal_default();
 const tonal_series& tonal_series_default();
 // last_tonal_used no_tonals, the series tonal_series_default.
 const group& group_default();
+
+// Where each characteristic of the group lies, offsets from the start of the group.
+std::span<const sm_model_vehicle_fields::field> fields();
 
 }  // namespace sm_model_vehicle_wb
