@@ -3,6 +3,13 @@
 // from the format tables, not with the library's records.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <nlohmann/json.hpp>
@@ -101,7 +108,14 @@ TEST(VdbCommandLine, UsageErrorsExitWithTwoAndTouchNothing) {
       {"list", "--group", "nato_navy"},
       {"list", "--state", "empty"},
       {"list", "--format", "xml"},
-      {"show", "7"},
+      {"show"},
+      {"set", "7"},
+      {"state", "7", "broken"},
+      {"touch", "7"},
+      {"new", "1000", "--name", "X", "--class", "Y"},
+      {"new", "7", "--name", "THIRTEEN CHAR", "--class", "Y"},
+      {"locks", "--clear-stale", "1"},
+      {"load"},
       {"show", "0", "--raw"},
       {"show", "2001", "--raw"},
       {"show", "--raw"},
@@ -253,6 +267,7 @@ TEST(VdbDescribe, PrintsOneRowAsABlockWithQuotedTexts) {
                               "  kind: ENUMERATION",
                               "  value type: enumeration FIXED .. CPP",
                               "  type range: 0 .. 1",
+                              "  unit: none",
                               "  default: \"FIXED\" (stored 0)",
                               "  min: \"FIXED\" (stored 0)",
                               "  max: \"CPP\" (stored 1)",
@@ -271,6 +286,8 @@ TEST(VdbDescribe, PrintsOneRowAsABlockWithQuotedTexts) {
   const std::string c402 = db.vdb({"describe", "c402"}).out;
   EXPECT_NE(c402.find("  min image: \"     0.0000\"\n"), std::string::npos);
   EXPECT_NE(c402.find("  max image: \"000000.0000\"\n"), std::string::npos);
+  // Lengths are shown, and typed, in feet.
+  EXPECT_NE(db.vdb({"describe", "c200"}).out.find("  unit: ft\n"), std::string::npos);
 }
 
 TEST(VdbDescribe, JsonHoldsEveryRowAndUnknownNumbersFail) {
@@ -569,6 +586,22 @@ TEST(VdbVerify, FindsEachKindOfDamage) {
              "entry 402 has a record whose general group differs from the key in: library "
              "number, name");
        }},
+      {"characteristic outside its type",
+       [](const database& db) {
+         // c204 of propulsion mode 2: a shaft count of 0 .. 4.
+         db.patch_items([](vdb_bytes::bytes& b) { b[item_at(402) + 92 + 8] = 9; });
+       },
+       [](const database&) {
+         return std::string("entry 402 has c204.2 stored as 9, outside its type 0 .. 4");
+       }},
+      {"modification time that is no time",
+       [](const database& db) {
+         db.patch_index([](vdb_bytes::bytes& b) { vdb_bytes::put_i32(b, state_at(7) + 4, 1800); });
+       },
+       [](const database&) {
+         return std::string(
+             "entry 7 has the modification time 1800-341T09:30:15.250, which is no time");
+       }},
       {"record not valid",
        [](const database& db) {
          db.patch_items([](vdb_bytes::bytes& b) { b[item_at(7)] = 0x00; });
@@ -588,6 +621,261 @@ TEST(VdbVerify, FindsEachKindOfDamage) {
     const nlohmann::json j = nlohmann::json::parse(db.vdb({"verify", "--format", "json"}).out);
     EXPECT_EQ(j["problems"], nlohmann::json::array({d.line(db)})) << d.what;
   }
+}
+
+// --- new, set, state and touch ------------------------------------------------
+
+// The four bytes of a float at a byte offset of a file's bytes.
+float float_at(const vdb_bytes::bytes& b, std::size_t at) {
+  float v = 0;
+  std::memcpy(&v, b.data() + at, sizeof v);
+  return v;
+}
+
+TEST(VdbEdit, NewVehicleGetsItsPositionAndIsNeverStoredOverAnother) {
+  const database db;
+  ASSERT_EQ(db.vdb({"create"}).exit_code, 0);
+  const outcome made = db.vdb({"new", "42", "--name", "HMS TEST", "--class", "FRIGATE"});
+  EXPECT_EQ(made.exit_code, 0) << made.err;
+  EXPECT_EQ(made.out, "85\n");  // 2 x 42 + 1 for a permanent vehicle
+  EXPECT_EQ(db.vdb({"new", "42", "--permanence", "temp", "--name", "T", "--class", "C"}).out,
+            "86\n");
+  const vdb_bytes::bytes before = read_all(db.base());
+  const outcome again = db.vdb({"new", "42", "--name", "OTHER", "--class", "FRIGATE"});
+  EXPECT_EQ(again.exit_code, 1);
+  EXPECT_EQ(again.err, "vdb: position 85 is in use by 042 P; nothing written\n");
+  EXPECT_EQ(read_all(db.base()), before);
+
+  // The record is the default one under the new kind.
+  const vdb_bytes::bytes items = read_all(db.base());
+  vdb_bytes::bytes want = vdb_bytes::default_item();
+  want[0] = 0x01;  // valid, permanent
+  vdb_bytes::put_u16(want, 2, 42);
+  vdb_bytes::put_text(want, 4, 12, "HMS TEST");
+  vdb_bytes::put_text(want, 16, 12, "FRIGATE");
+  EXPECT_EQ(vdb_bytes::bytes(items.begin() + item_at(85), items.begin() + item_at(86)), want);
+  EXPECT_EQ(db.vdb({"verify"}).out, "no problems\n");
+
+  const database none;
+  EXPECT_EQ(none.vdb({"new", "1", "--name", "A", "--class", "B"}).exit_code, 1);
+  EXPECT_TRUE(std::filesystem::is_empty(none.dir().path()));
+}
+
+TEST(VdbEdit, SetWritesOperatorUnitsOrNothingAtAll) {
+  const database db;
+  db.write_three_vehicles();
+  // 100 ft, and 20 ft; c204 of mode 2.
+  const outcome set = db.vdb({"set", "7", "c200=100", "c203=20 ft", "c204.2=3"});
+  EXPECT_EQ(set.exit_code, 0) << set.err;
+  vdb_bytes::bytes items = read_all(db.base());
+  EXPECT_EQ(float_at(items, item_at(7) + 116), 30.48F);
+  EXPECT_FLOAT_EQ(float_at(items, item_at(7) + 128), 6.096F);
+  EXPECT_EQ(items[item_at(7) + 92 + 8], 3);
+
+  const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
+      {{"set", "7", "c200=100000"},
+       "vdb: c200: 100000 is outside the editing bounds 0 .. 99999 ft"},
+      {{"set", "7", "c200=fifty"}, "vdb: c200: \"fifty\" is not a number in ft"},
+      {{"set", "7", "c204=1"}, "vdb: c204: name it as c204.mode (1 .. 3)"},
+      {{"set", "7", "c204.4=1"}, "vdb: c204.4: name it as c204.mode (1 .. 3)"},
+      {{"set", "7", "c204.1=5"}, "vdb: c204.1: 5 is outside 0 .. 4"},
+      {{"set", "7", "c9999=1"}, "vdb: c9999: no such characteristic"},
+      {{"set", "7", "c101=THIRTEEN CHAR"},
+       "vdb: c101: \"THIRTEEN CHAR\" is longer than 12 characters"},
+      {{"set", "7", "c200"}, "vdb: c200: write it as cNNN[.instance]=VALUE"},
+      {{"set", "7", "c200=10", "c203=-1"}, "vdb: c203: -1 is outside 0 .. 6.346064e+25 ft"},
+      {{"set", "7", "library_number=5"},
+       "vdb: the record would no longer belong at position 7; nothing written"},
+      {{"set", "8", "c200=1"}, "vdb: position 8 holds no vehicle"},
+  };
+  items = read_all(db.base());
+  const vdb_bytes::bytes index = read_all(db.index());
+  for (const auto& [args, first_line] : refused) {
+    const outcome o = db.vdb(args);
+    EXPECT_EQ(o.exit_code, 1) << args[2];
+    EXPECT_EQ(lines(o.err).front(), first_line);
+    EXPECT_EQ(read_all(db.base()), items) << args[2];
+    EXPECT_EQ(read_all(db.index()), index) << args[2];
+  }
+  // A name and class change keeps the position; the key follows the record.
+  EXPECT_EQ(db.vdb({"set", "7", "c101=ECHO III"}).exit_code, 0);
+  EXPECT_NE(db.vdb({"list"}).out.find("ECHO III"), std::string::npos);
+  EXPECT_EQ(db.vdb({"verify"}).out, "no problems\n");
+}
+
+TEST(VdbEdit, StateAndTouchChangeOnlyTheEntry) {
+  const database db;
+  db.write_three_vehicles();
+  const vdb_bytes::bytes items = read_all(db.base());
+  EXPECT_EQ(db.vdb({"state", "7", "read_only"}).exit_code, 0);
+  EXPECT_EQ(read_all(db.index())[state_at(7)], 1);
+  const outcome refused = db.vdb({"set", "7", "c200=1"});
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_EQ(db.vdb({"touch", "7", "2026-100T10:00:00"}).err,
+            "vdb: position 7 is not read_write; nothing written\n");
+  EXPECT_EQ(db.vdb({"state", "7", "READ_WRITE"}).exit_code, 0);
+  EXPECT_EQ(db.vdb({"touch", "7", "2026-100T10:11:12.345"}).exit_code, 0);
+  const vdb_bytes::bytes index = read_all(db.index());
+  vdb_bytes::bytes want(24);
+  for (int i = 0; i < 6; ++i) {
+    vdb_bytes::put_i32(want, 4 * static_cast<std::size_t>(i),
+                       std::array<int, 6>{2026, 100, 10, 11, 12, 345}[static_cast<std::size_t>(i)]);
+  }
+  EXPECT_EQ(vdb_bytes::bytes(index.begin() + state_at(7) + 4, index.begin() + state_at(7) + 28),
+            want);
+  EXPECT_EQ(read_all(db.base()), items);
+  for (const char* bad : {"2026-100T10:11:12.5", "2026-367T00:00:00", "yesterday", "2026-100"}) {
+    const outcome o = db.vdb({"touch", "7", bad});
+    EXPECT_EQ(o.exit_code, 2) << bad;
+  }
+  EXPECT_EQ(db.vdb({"state", "8", "empty"}).err, "vdb: position 8 holds no vehicle\n");
+  EXPECT_EQ(db.vdb({"state", "7", "empty"}).exit_code, 0);
+  EXPECT_EQ(read_all(db.index())[state_at(7)], 0);
+}
+
+// Writers of different positions never lose each other's changes: each process
+// sets its own position over and over at the same time as the others.
+TEST(VdbEdit, ConcurrentSetsOnDifferentPositionsLoseNothing) {
+  const database db;
+  ASSERT_EQ(db.vdb({"create"}).exit_code, 0);
+  constexpr int vehicles = 6;
+  for (int v = 0; v < vehicles; ++v) {
+    ASSERT_EQ(db.vdb({"new", std::to_string(100 + v), "--name", "V", "--class", "C"}).exit_code, 0);
+  }
+  std::vector<pid_t> children;
+  for (int v = 0; v < vehicles; ++v) {
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      int failures = 0;
+      for (int round = 1; round <= 5; ++round) {
+        const std::string value = std::to_string(10 * v + round);
+        failures += db.vdb({"set", std::to_string(201 + 2 * v), "c200=" + value}).exit_code;
+      }
+      ::_exit(failures == 0 ? 0 : 1);
+    }
+    children.push_back(pid);
+  }
+  for (const pid_t pid : children) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  const vdb_bytes::bytes items = read_all(db.base());
+  for (int v = 0; v < vehicles; ++v) {
+    const float feet = static_cast<float>(10 * v + 5);
+    EXPECT_FLOAT_EQ(float_at(items, item_at(201 + 2 * v) + 116), feet * 0.3048F) << v;
+  }
+  EXPECT_EQ(db.vdb({"verify"}).out, "no problems\n");
+}
+
+// --- show, dump and load ------------------------------------------------------
+
+TEST(VdbShow, EveryCharacteristicGroupByGroupAndModeByMode) {
+  const database db;
+  db.write_three_vehicles();
+  const outcome o = db.vdb({"show", "7"});
+  EXPECT_EQ(o.exit_code, 0) << o.err;
+  const std::vector<std::string> shown = lines(o.out);
+  EXPECT_EQ(shown.at(0), "position: 7");
+  const auto at = [&shown](const std::string& prefix) {
+    return std::find_if(shown.begin(), shown.end(),
+                        [&prefix](const std::string& l) { return l.rfind(prefix, 0) == 0; }) -
+           shown.begin();
+  };
+  EXPECT_LT(at("general:"), at("physical:"));
+  EXPECT_LT(at("physical:"), at("enhanced_aural:"));
+  EXPECT_LT(at("  c204.1 "), at("  c205.1 "));
+  EXPECT_LT(at("  c205.1 "), at("  c204.2 "));
+  // 115 m is 377 ft.
+  EXPECT_EQ(shown.at(static_cast<std::size_t>(at("  c200 "))).substr(0, 12), "  c200      ");
+  EXPECT_NE(shown.at(static_cast<std::size_t>(at("  c200 "))).find("length"), std::string::npos);
+  EXPECT_NE(shown.at(static_cast<std::size_t>(at("  c200 "))).find("377"), std::string::npos);
+  const nlohmann::json j = nlohmann::json::parse(db.vdb({"show", "7", "--format", "json"}).out);
+  EXPECT_EQ(j["position"], 7);
+  EXPECT_GT(j["characteristics"].size(), 1000U);
+}
+
+TEST(VdbDumpLoad, LoadOfADumpGivesBackBothFilesByteForByte) {
+  const database db;
+  ASSERT_EQ(db.vdb({"sample"}).exit_code, 0);
+  ASSERT_EQ(db.vdb({"set", "7", "c200=123.5", "c204.3=2", "c101=RENAMED"}).exit_code, 0);
+  ASSERT_EQ(db.vdb({"touch", "7", "2026-001T00:00:01.002"}).exit_code, 0);
+  ASSERT_EQ(db.vdb({"state", "402", "read_only"}).exit_code, 0);
+  const outcome dumped = db.vdb({"dump"});
+  ASSERT_EQ(dumped.exit_code, 0) << dumped.err;
+  const database copy;
+  write_all(copy.dir().file("dump.json"), vdb_bytes::bytes(dumped.out.begin(), dumped.out.end()));
+  const outcome loaded = copy.vdb({"load", copy.dir().file("dump.json")});
+  ASSERT_EQ(loaded.exit_code, 0) << loaded.err;
+  EXPECT_TRUE(read_all(copy.base()) == read_all(db.base()));
+  EXPECT_TRUE(read_all(copy.index()) == read_all(db.index()));
+  // Loading again over the read_only entry changes nothing.
+  EXPECT_EQ(copy.vdb({"load", copy.dir().file("dump.json")}).exit_code, 0);
+  EXPECT_TRUE(read_all(copy.index()) == read_all(db.index()));
+}
+
+TEST(VdbDumpLoad, ADumpThatDoesNotFitLoadsNothing) {
+  const database db;
+  db.write_three_vehicles();
+  nlohmann::ordered_json dump = nlohmann::ordered_json::parse(db.vdb({"dump"}).out);
+  const std::vector<std::pair<std::function<void(nlohmann::ordered_json&)>, std::string>> broken = {
+      {[](nlohmann::ordered_json& d) { d["entries"][1]["characteristics"]["c204.1"] = 70000; },
+       "vdb: position 402: c204.1: the value does not fit; nothing loaded"},
+      {[](nlohmann::ordered_json& d) { d["entries"][2]["characteristics"]["c9999"] = 1; },
+       "vdb: position 1999: c9999: no such characteristic; nothing loaded"},
+      {[](nlohmann::ordered_json& d) { d["entries"][0]["position"] = 9; },
+       "vdb: position 9: the key 003 P belongs at another position; nothing loaded"},
+      {[](nlohmann::ordered_json& d) { d["version"] = 2; },
+       "vdb: the dump: not a \"vdb dump\" of version 1; nothing loaded"},
+  };
+  for (const auto& [change, line] : broken) {
+    nlohmann::ordered_json d = dump;
+    change(d);
+    const database target;
+    const std::string text = d.dump();
+    write_all(target.dir().file("dump.json"), vdb_bytes::bytes(text.begin(), text.end()));
+    const outcome o = target.vdb({"load", target.dir().file("dump.json")});
+    EXPECT_EQ(o.exit_code, 1);
+    EXPECT_EQ(o.err, line + "\n");
+    EXPECT_FALSE(std::filesystem::exists(target.base()));
+  }
+}
+
+// --- locks --------------------------------------------------------------------
+
+TEST(VdbLocks, ClearsOnlyLockFilesOlderThanTheAgeGiven) {
+  const database db;
+  db.write_three_vehicles();
+  const std::string stale = db.base() + "_LOCK_ 7";
+  const std::string fresh = db.base() + "_LOCK_ 402";
+  write_all(stale, {});
+  write_all(fresh, {});
+  std::filesystem::last_write_time(
+      stale, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+  const std::vector<std::string> listed = lines(db.vdb({"locks"}).out);
+  ASSERT_EQ(listed.size(), 2U);
+  EXPECT_EQ(listed[0].substr(0, stale.size() + 12), stale + "  position 7");
+  const outcome cleared = db.vdb({"locks", "--clear-stale", "60"});
+  EXPECT_EQ(cleared.exit_code, 0) << cleared.err;
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(fresh));
+  EXPECT_NE(lines(cleared.out)[0].find("removed"), std::string::npos);
+  EXPECT_NE(lines(cleared.out)[1].find("kept"), std::string::npos);
+  std::filesystem::remove(fresh);
+  EXPECT_EQ(db.vdb({"locks"}).out, "lock files: none\n");
+}
+
+// --- the reference in docs/ ------------------------------------------------------
+
+TEST(VdbDescribe, TheReferenceInDocsIsCurrent) {
+  const database db;
+  const outcome o = db.vdb({"describe", "--format", "markdown"});
+  ASSERT_EQ(o.exit_code, 0) << o.err;
+  const vdb_bytes::bytes kept = read_all(VDB_REFERENCE);
+  EXPECT_TRUE(o.out == std::string(kept.begin(), kept.end()))
+      << "docs are out of date: cmake --build build --target docs";
+  EXPECT_NE(o.out.find("| c200 | physical | length | 116 | IEEE single |"), std::string::npos);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "vdb_common.hpp"
 
@@ -29,8 +30,43 @@ int list(const options& opts, const list_filter& filter);
 
 // The index entry and the record of one position, byte for byte.
 int show_raw(const options& opts, int position);
+// The index entry and every characteristic of the record of one position, group
+// by group and instance by instance, as images in operator units.
+int show(const options& opts, int position);
+
+// Every entry in use, with its key, state, time and every characteristic's stored
+// value, as JSON.
+int dump(const options& opts);
+// Stores every entry of a dump ("-": standard input) at its position, creating the
+// database when neither file exists; entries the dump does not hold are left as
+// they are. The whole dump is checked before anything is written.
+int load(const options& opts, const std::string& file_name);
+
+// The lock files of the database with their ages; with clear_stale_after, removes
+// those at least that many seconds old.
+int locks(const options& opts, std::optional<double> clear_stale_after);
 
 // Every check of the files' consistency; one line per problem.
 int verify(const options& opts);
+
+// A new vehicle: the default record under the kind the request names, stored at
+// the kind's position when that is empty. Prints the position.
+struct new_vehicle_request {
+  int library_number = 0;
+  sm_model_vehicle_kind::permanence permanence = sm_model_vehicle_kind::perm;
+  std::string name;
+  std::string class_name;
+  int qualifier = 1;
+  int issue = 0;
+};
+int new_vehicle(const options& opts, const new_vehicle_request& request);
+
+// Characteristics of the record at a position, "c200=50" or "c204.2=3", in
+// operator units; all or nothing.
+int set(const options& opts, int position, const std::vector<std::string>& assignments);
+// The state of the entry at a position in use.
+int set_state(const options& opts, int position, csl_database::key_state to);
+// The modification time of a read_write entry: "2026-341T12:00:00.000" or "now".
+int touch(const options& opts, int position, const std::string& time);
 
 }  // namespace vdb

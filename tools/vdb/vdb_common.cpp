@@ -194,6 +194,18 @@ std::optional<std::string> state_image_of(std::uint8_t byte) {
   return csl_database::image_of(static_cast<csl_database::key_state>(byte));
 }
 
+std::vector<std::string> entry_lines(int position) {
+  const auto& entry = store().header().entry(position);
+  const std::uint8_t byte = state_byte_of(position);
+  const auto state = state_image_of(byte);
+  return {"position: " + std::to_string(position),
+          "kind: " + sm_model_vehicle_kind::image_of(entry.details),
+          "class: " + nlohmann::json(entry.details.model_class.str()).dump(),
+          "name: " + nlohmann::json(entry.details.model_name.str()).dump(),
+          "state: " + (state ? *state : "byte " + std::to_string(byte) + ", not a state"),
+          "modified: " + time_image_of(entry.mod_time)};
+}
+
 std::optional<sm_model_vehicle_kind::group> library_group_of(
     const sm_model_vehicle_kind::model_kind& key) {
   if (!sm_model_vehicle_kind::is_valid(key)) return std::nullopt;
@@ -283,6 +295,34 @@ std::vector<std::string> hex_dump_of(const void* bytes, std::size_t size) {
     lines.push_back(line + " |" + printable + "|");
   }
   return lines;
+}
+
+void for_each_held(std::span<const std::uint8_t> record,
+                   const std::function<void(const sm_model_vehicle_fields::located&,
+                                            sm_model_vehicle_fields::instance)>& visit) {
+  for (const sm_model_vehicle_fields::group_fields& g : sm_model_vehicle_fields::groups()) {
+    std::vector<std::string_view> pers;
+    int most = 1;
+    for (const sm_model_vehicle_fields::field& f : g.fields) {
+      if (f.outer.per.empty()) {
+        visit(sm_model_vehicle_fields::located{&g, &f}, sm_model_vehicle_fields::instance{});
+      } else if (std::find(pers.begin(), pers.end(), f.outer.per) == pers.end()) {
+        pers.push_back(f.outer.per);
+      }
+      most = std::max<int>(most, f.outer.count);
+    }
+    for (const std::string_view per : pers) {
+      for (int o = 1; o <= most; ++o) {
+        for (const sm_model_vehicle_fields::field& f : g.fields) {
+          if (f.outer.per != per || o > f.outer.count) continue;
+          const sm_model_vehicle_fields::located at{&g, &f};
+          if (!sm_model_vehicle_fields::holds(at, {o, 1}, record)) continue;
+          for (int i = 1; i <= f.inner.count; ++i)
+            visit(at, sm_model_vehicle_fields::instance{o, i});
+        }
+      }
+    }
+  }
 }
 
 }  // namespace vdb

@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "csl_time.hpp"
 #include "sm_model_vehicle.hpp"
 #include "sm_model_vehicle_database.hpp"
+#include "sm_model_vehicle_fields.hpp"
 #include "sm_model_vehicle_kind.hpp"
 
 namespace vdb {
@@ -26,7 +29,7 @@ inline constexpr int exit_ok = 0;
 inline constexpr int exit_problem = 1;
 inline constexpr int exit_usage = 2;
 
-enum class format { text, json };
+enum class format { text, json, markdown };  // markdown: describe only
 
 struct options {
   std::string db;  // empty: the library's own base name
@@ -85,6 +88,9 @@ bool read_item(int position, sm_model_vehicle::data& item);
 // none for a byte that is no state.
 std::uint8_t state_byte_of(int position);
 std::optional<std::string> state_image_of(std::uint8_t byte);
+// The index entry of a position as it was last loaded: position, kind, class,
+// name, state and modification time, one "label: value" line each.
+std::vector<std::string> entry_lines(int position);
 // The library group of a valid key with a library number in range.
 std::optional<sm_model_vehicle_kind::group> library_group_of(
     const sm_model_vehicle_kind::model_kind& key);
@@ -102,5 +108,12 @@ nlohmann::json json_number_of(double value);
 std::string hex_of(const void* bytes, std::size_t size);
 // Sixteen bytes a line: offset, bytes, and the printable ones.
 std::vector<std::string> hex_dump_of(const void* bytes, std::size_t size);
+
+// Calls visit(field, instance) for every instance the record holds, group by
+// group; within a group the fields held once come first, then instance by
+// instance (mode 1, then mode 2, ...) for each kind of repetition in turn.
+void for_each_held(std::span<const std::uint8_t> record,
+                   const std::function<void(const sm_model_vehicle_fields::located&,
+                                            sm_model_vehicle_fields::instance)>& visit);
 
 }  // namespace vdb

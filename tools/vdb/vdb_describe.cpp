@@ -1,10 +1,12 @@
 // vdb describe: the characteristic catalogue, as a data-entry or display tool
 // needs it. Texts are printed quoted, because their blanks are significant.
 #include <charconv>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "sm_model_vehicle_catalogue.hpp"
+#include "sm_model_vehicle_fields.hpp"
 #include "vdb_commands.hpp"
 
 namespace vdb {
@@ -58,6 +60,7 @@ void put_text(const cat::row& r) {
   put_line(plain_line("kind", cat::image_of(r.kind_)));
   put_line(plain_line("value type", r.value_type));
   put_line(range_line(r));
+  put_line(plain_line("unit", r.unit));
   put_line(value_line("default", r.default_));
   put_line(value_line("min", r.min));
   put_line(value_line("max", r.max));
@@ -100,6 +103,7 @@ nlohmann::json json_of(const cat::row& r) {
           {"value_type", r.value_type},
           {"type_first", json_number_or_null(r.type_first)},
           {"type_last", json_number_or_null(r.type_last)},
+          {"unit", r.unit},
           {"default", json_of(std::optional(r.default_))},
           {"min", json_of(r.min)},
           {"max", json_of(r.max)},
@@ -136,9 +140,179 @@ void put_rows(const options& opts, const std::vector<const cat::row*>& rows, boo
   }
 }
 
+// ---- The reference in Markdown ----
+
+namespace fields = sm_model_vehicle_fields;
+
+// A table cell: texts in code spans with their quotes, so that blanks show; bars
+// escaped.
+std::string cell(std::string text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '|') out += '\\';
+    out += c;
+  }
+  return out;
+}
+
+std::string code(const std::string& text) {
+  return "`" + cell(text) + "`";
+}
+
+std::string value_cell(const std::optional<cat::value>& v) {
+  if (!v) return "";
+  return code(quoted(v->text)) + (v->stored ? " (" + number_image_of(*v->stored) + ")" : "");
+}
+
+std::string encoding_of(const fields::field& f) {
+  switch (f.how) {
+    case fields::encoding::signed_integer:
+      return "signed " + std::to_string(f.size * 8) + "-bit";
+    case fields::encoding::unsigned_integer:
+      return "unsigned " + std::to_string(f.size * 8) + "-bit";
+    case fields::encoding::real:
+      return f.size == 4 ? "IEEE single" : "IEEE double";
+    case fields::encoding::text:
+      return std::to_string(f.size) + " characters";
+    case fields::encoding::bits:
+      return "bits " + std::to_string(f.first_bit) + ".." +
+             std::to_string(f.first_bit + f.bit_count - 1) + " of " + std::to_string(f.size * 8) +
+             "-bit word";
+  }
+  return "";
+}
+
+std::string repeats_of(const fields::field& f) {
+  std::string text;
+  for (const fields::repeat* r : {&f.outer, &f.inner}) {
+    if (r->per.empty()) continue;
+    if (!text.empty()) text += ", ";
+    text += std::to_string(r->count) + " per " + std::string(r->per) + " every " +
+            std::to_string(r->stride) + " bytes";
+  }
+  if (f.only_when.offset >= 0) {
+    text += (text.empty() ? "" : "; ") + std::string("only when the ") + std::string(f.outer.per) +
+            "'s byte at group offset " + std::to_string(f.only_when.offset) + " is ";
+    bool first = true;
+    for (int k = 0; k < 16; ++k) {
+      if (((f.only_when.mask >> k) & 1) == 0) continue;
+      text += (first ? "" : " or ") + std::to_string(k);
+      first = false;
+    }
+  }
+  return text;
+}
+
+void put_files_markdown() {
+  using header = sm_model_vehicle_database::header_rec;
+  using entry = sm_model_vehicle_database::key_rec;
+  using key = sm_model_vehicle_kind::model_kind;
+  put_line("## Files");
+  put_line("");
+  put_line("A database is two files: the item file (the base name) holds " +
+           std::to_string(positions) + " records of " + std::to_string(item_size) +
+           " bytes, position p at byte (p - 1) x " + std::to_string(item_size) +
+           "; the index file (the base name and `_INDEX`) holds one header record of " +
+           std::to_string(sizeof(header)) +
+           " bytes. Lock files are the base name, `_LOCK_` and "
+           "the position with a leading blank. Numbers are little-endian.");
+  put_line("");
+  put_line("| Index file part | Offset | Bytes |");
+  put_line("|---|---|---|");
+  put_line("| passwords | " + std::to_string(offsetof(header, passwords)) + " | " +
+           std::to_string(sizeof(header::passwords)) + " |");
+  put_line("| fill | " + std::to_string(offsetof(header, fill)) + " | " +
+           std::to_string(sizeof(header::fill)) + " |");
+  put_line("| counters | " + std::to_string(offsetof(header, number)) + " | " +
+           std::to_string(sizeof(header::number)) + " |");
+  put_line("| entries, position p at offset + (p - 1) x " + std::to_string(sizeof(entry)) + " | " +
+           std::to_string(offsetof(header, index)) + " | " + std::to_string(sizeof(header::index)) +
+           " |");
+  put_line("");
+  put_line("| Index entry part | Offset | Bytes |");
+  put_line("|---|---|---|");
+  put_line("| key: validity (bits 0-3) and permanence (bits 4-7) | 0 | 1 |");
+  put_line("| key: qualifier | " + std::to_string(offsetof(key, model_qualifier)) + " | 1 |");
+  put_line("| key: library number | " + std::to_string(offsetof(key, model_library_number)) +
+           " | 2 |");
+  put_line("| key: class | " + std::to_string(offsetof(key, model_class)) + " | " +
+           std::to_string(sizeof(key::model_class)) + " |");
+  put_line("| key: name | " + std::to_string(offsetof(key, model_name)) + " | " +
+           std::to_string(sizeof(key::model_name)) + " |");
+  put_line("| key: issue | " + std::to_string(offsetof(key, issue)) + " | " +
+           std::to_string(sizeof(key::issue)) + " |");
+  put_line("| state: 0 EMPTY, 1 READ_ONLY, 2 READ_WRITE | " +
+           std::to_string(offsetof(entry, state)) + " | 1 |");
+  put_line("| fill | " + std::to_string(offsetof(entry, fill)) + " | " +
+           std::to_string(sizeof(entry::fill)) + " |");
+  put_line("| modification time: year, day, hour, minute, second, millisecond | " +
+           std::to_string(offsetof(entry, mod_time)) + " | " +
+           std::to_string(sizeof(entry::mod_time)) + " |");
+  put_line("");
+}
+
+void put_groups_markdown() {
+  put_line("## Record groups");
+  put_line("");
+  put_line("| Group | Offset | Bytes |");
+  put_line("|---|---|---|");
+  for (const fields::group_fields& g : fields::groups()) {
+    put_line("| " + std::string(g.group) + " | " + std::to_string(g.offset) + " | " +
+             std::to_string(g.size) + " |");
+  }
+  put_line("");
+}
+
+void put_fields_markdown() {
+  put_line("## Characteristics");
+  put_line("");
+  put_line(
+      "Offsets are from the start of the record, for the first instance. Stored numbers "
+      "are in parentheses after the operator images.");
+  put_line("");
+  put_line(
+      "| Name | Group | Alias | Offset | Stored as | Repeats | Value type | Unit | Default | "
+      "Min | Max |");
+  put_line("|---|---|---|---|---|---|---|---|---|---|---|");
+  for (const fields::group_fields& g : fields::groups()) {
+    for (const fields::field& f : g.fields) {
+      const cat::row* r = cat::find(f.name);
+      const std::string offset = std::to_string(g.offset + f.offset);
+      std::string line = "| " + std::string(f.name) + " | " + std::string(g.group) + " | ";
+      line += (r ? cell(r->alias) : "") + " | " + offset + " | " + encoding_of(f) + " | " +
+              repeats_of(f) + " | ";
+      if (r) {
+        line += cell(r->value_type) + " | " + r->unit + " | " + value_cell(r->default_) + " | " +
+                value_cell(r->min) + " | " + value_cell(r->max) + " |";
+      } else {
+        line += " |  |  |  |  |";
+      }
+      put_line(line);
+    }
+  }
+}
+
+void put_markdown() {
+  put_line("# Vehicle database reference");
+  put_line("");
+  put_line("Generated by `vdb describe --format markdown`; do not edit.");
+  put_line("");
+  put_files_markdown();
+  put_groups_markdown();
+  put_fields_markdown();
+}
+
 }  // namespace
 
 int describe(const options& opts, const std::optional<std::string>& characteristic) {
+  if (opts.output_format == format::markdown) {
+    if (characteristic) {
+      complain("the Markdown reference covers every characteristic; leave out " + *characteristic);
+      return exit_usage;
+    }
+    put_markdown();
+    return exit_ok;
+  }
   if (!characteristic) {
     put_rows(opts, cat::rows(), false);
     return exit_ok;

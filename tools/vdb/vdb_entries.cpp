@@ -195,19 +195,9 @@ void put_list(const options& opts, const std::vector<listed>& entries) {
   for (const listed& e : entries) put_line(list_line(e));
 }
 
-std::string state_text_of(std::uint8_t byte) {
-  const auto image = state_image_of(byte);
-  return image ? *image : "byte " + std::to_string(byte) + ", not a state";
-}
-
 void put_show_text(int position, const sm_model_vehicle::data& item) {
   const auto& entry = store().header().entry(position);
-  put_line("position: " + std::to_string(position));
-  put_line("kind: " + sm_model_vehicle_kind::image_of(entry.details));
-  put_line("class: " + nlohmann::json(entry.details.model_class.str()).dump());
-  put_line("name: " + nlohmann::json(entry.details.model_name.str()).dump());
-  put_line("state: " + state_text_of(state_byte_of(position)));
-  put_line("modified: " + time_image_of(entry.mod_time));
+  for (const std::string& line : entry_lines(position)) put_line(line);
   put_line("index entry (" + std::to_string(sizeof entry) + " bytes at offset " +
            std::to_string(store().entry_offset(position)) + " of the index file):");
   for (const std::string& line : hex_dump_of(&entry, sizeof entry)) put_line(line);

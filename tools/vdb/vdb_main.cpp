@@ -24,6 +24,12 @@ struct command_line {
   std::string state_name;
   int position = 0;
   bool raw = false;
+  vdb::new_vehicle_request request;
+  std::string permanence_name = "perm";
+  std::vector<std::string> assignments;
+  std::string time_text;
+  std::string file_name;
+  std::optional<double> stale_after;
   std::function<int()> run;
 };
 
@@ -59,7 +65,13 @@ void add_describe(CLI::App& app, command_line& cl) {
   CLI::App* sub = app.add_subcommand("describe", "Show the characteristic catalogue");
   sub->add_option("characteristic", cl.characteristic,
                   "Only this characteristic: c200, 200 or an item's name");
-  add_format(*sub, cl);
+  sub->add_option("--format", cl.opts.output_format,
+                  "Output as text (default), json, or markdown (the whole reference)")
+      ->transform(CLI::CheckedTransformer(
+          std::map<std::string, vdb::format>{{"text", vdb::format::text},
+                                             {"json", vdb::format::json},
+                                             {"markdown", vdb::format::markdown}},
+          CLI::ignore_case));
   sub->callback([&cl] { cl.run = [&cl] { return vdb::describe(cl.opts, cl.characteristic); }; });
 }
 
@@ -110,19 +122,97 @@ void add_list(CLI::App& app, command_line& cl) {
   });
 }
 
-void add_show(CLI::App& app, command_line& cl) {
-  CLI::App* sub = app.add_subcommand("show", "One position of the database");
-  sub->add_option("position", cl.position, "Index position, 1 .. 2000")
+void add_position(CLI::App& sub, command_line& cl) {
+  sub.add_option("position", cl.position, "Index position, 1 .. 2000")
       ->required()
       ->check(CLI::Range(1, vdb::positions));
+}
+
+void add_show(CLI::App& app, command_line& cl) {
+  CLI::App* sub = app.add_subcommand("show", "One position of the database");
+  add_position(*sub, cl);
   sub->add_flag("--raw", cl.raw, "The index entry and the record's bytes as a hex dump");
   add_format(*sub, cl);
   sub->callback([&cl] {
-    if (!cl.raw) {
-      throw CLI::ValidationError("show", "only --raw is available: show POSITION --raw");
-    }
-    cl.run = [&cl] { return vdb::show_raw(cl.opts, cl.position); };
+    cl.run = [&cl] {
+      return cl.raw ? vdb::show_raw(cl.opts, cl.position) : vdb::show(cl.opts, cl.position);
+    };
   });
+}
+
+void add_new(CLI::App& app, command_line& cl) {
+  CLI::App* sub = app.add_subcommand("new", "Store a new vehicle with the default record");
+  sub->add_option("library_number", cl.request.library_number, "Library number, 0 .. 999")
+      ->required()
+      ->check(CLI::Range(0, 999));
+  sub->add_option("--permanence", cl.permanence_name, "perm (default) or temp")
+      ->check(CLI::IsMember({"perm", "temp"}, CLI::ignore_case));
+  sub->add_option("--name", cl.request.name, "Vehicle name, at most 12 characters")
+      ->required()
+      ->check(CLI::Validator(
+          [](const std::string& s) { return s.size() > 12 ? "at most 12 characters" : ""; },
+          "NAME"));
+  sub->add_option("--class", cl.request.class_name, "Vehicle class, at most 12 characters")
+      ->required()
+      ->check(CLI::Validator(
+          [](const std::string& s) { return s.size() > 12 ? "at most 12 characters" : ""; },
+          "CLASS"));
+  sub->add_option("--qualifier", cl.request.qualifier, "Qualifier, 1 .. 64 (default 1)")
+      ->check(CLI::Range(1, 64));
+  sub->add_option("--issue", cl.request.issue, "Issue, 0 .. 255 (default 0)")
+      ->check(CLI::Range(0, 255));
+  sub->callback([&cl] {
+    cl.request.permanence = CLI::detail::to_lower(cl.permanence_name) == "temp"
+                                ? sm_model_vehicle_kind::temp
+                                : sm_model_vehicle_kind::perm;
+    cl.run = [&cl] { return vdb::new_vehicle(cl.opts, cl.request); };
+  });
+}
+
+void add_edits(CLI::App& app, command_line& cl) {
+  CLI::App* set = app.add_subcommand(
+      "set", "Set characteristics in operator units: c200=50 c204.2=3 (all or nothing)");
+  add_position(*set, cl);
+  set->add_option("assignments", cl.assignments, "cNNN[.instance]=VALUE")->required();
+  set->callback(
+      [&cl] { cl.run = [&cl] { return vdb::set(cl.opts, cl.position, cl.assignments); }; });
+
+  CLI::App* state = app.add_subcommand("state", "Set the state of an entry in use");
+  add_position(*state, cl);
+  state->add_option("state", cl.state_name, "empty, read_only or read_write")
+      ->required()
+      ->check(CLI::IsMember({"empty", "read_only", "read_write"}, CLI::ignore_case));
+  state->callback([&cl] {
+    const std::string s = CLI::detail::to_lower(cl.state_name);
+    const csl_database::key_state to = s == "empty"       ? csl_database::key_state::empty
+                                       : s == "read_only" ? csl_database::key_state::read_only
+                                                          : csl_database::key_state::read_write;
+    cl.run = [&cl, to] { return vdb::set_state(cl.opts, cl.position, to); };
+  });
+
+  CLI::App* touch = app.add_subcommand("touch", "Set the modification time of an entry");
+  add_position(*touch, cl);
+  touch->add_option("time", cl.time_text, "YYYY-DDDTHH:MM:SS[.mmm] or now")->required();
+  touch->callback(
+      [&cl] { cl.run = [&cl] { return vdb::touch(cl.opts, cl.position, cl.time_text); }; });
+}
+
+void add_dump_and_load(CLI::App& app, command_line& cl) {
+  app.add_subcommand("dump", "Every entry in use with every characteristic, as JSON")
+      ->callback([&cl] { cl.run = [&cl] { return vdb::dump(cl.opts); }; });
+  CLI::App* load = app.add_subcommand("load", "Store the entries of a dump (all or nothing)");
+  load->add_option("file", cl.file_name, "The dump, or - for standard input")->required();
+  load->callback([&cl] { cl.run = [&cl] { return vdb::load(cl.opts, cl.file_name); }; });
+}
+
+void add_locks(CLI::App& app, command_line& cl) {
+  CLI::App* sub = app.add_subcommand("locks", "List the lock files, or clear stale ones");
+  sub->add_option("--clear-stale", cl.stale_after,
+                  "Remove lock files at least this many seconds old (10 at least; no writer "
+                  "holds a lock file that long)")
+      ->check(CLI::Range(10.0, 1.0e9));
+  add_format(*sub, cl);
+  sub->callback([&cl] { cl.run = [&cl] { return vdb::locks(cl.opts, cl.stale_after); }; });
 }
 
 // The subcommand, with the library started and its lines kept off the data.
@@ -151,6 +241,10 @@ int main(int argc, char** argv) {
   add_stat_and_verify(app, cl);
   add_list(app, cl);
   add_show(app, cl);
+  add_new(app, cl);
+  add_edits(app, cl);
+  add_dump_and_load(app, cl);
+  add_locks(app, cl);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

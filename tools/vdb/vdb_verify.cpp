@@ -1,10 +1,12 @@
 // vdb verify: checks that the two files are whole and agree with each other:
 // file sizes, every state byte, and for every entry in use its key (valid, at
-// its own position) and the record's general group (the same vehicle as the key).
+// its own position), the record's general group (the same vehicle as the key),
+// its modification time and every characteristic's value (within its type).
 #include <string>
 #include <vector>
 
 #include "csl_exceptions.hpp"
+#include "sm_model_vehicle_catalogue.hpp"
 #include "vdb_commands.hpp"
 
 namespace vdb {
@@ -45,7 +47,36 @@ std::string disagreement(const sm_model_vehicle_kind::model_kind& key,
   return fields;
 }
 
-// The problem of one entry in use, or an empty text.
+std::string time_problem(const csl_time::time& t) {
+  if (csl_time::years::in_range(t.year.value()) && csl_time::days::in_range(t.day.value()) &&
+      csl_time::hours::in_range(t.hour.value()) && csl_time::minutes::in_range(t.minute.value()) &&
+      csl_time::seconds::in_range(t.second.value()) &&
+      csl_time::milliseconds::in_range(t.millisecond.value())) {
+    return {};
+  }
+  return "has the modification time " + time_image_of(t) + ", which is no time";
+}
+
+// Every characteristic whose stored value lies outside its type.
+std::vector<std::string> field_problems(const sm_model_vehicle::data& item) {
+  std::vector<std::string> found;
+  const std::span<const std::uint8_t> record(reinterpret_cast<const std::uint8_t*>(&item),
+                                             sizeof item);
+  for_each_held(record, [&](const sm_model_vehicle_fields::located& f,
+                            sm_model_vehicle_fields::instance at) {
+    const sm_model_vehicle_catalogue::row* row = sm_model_vehicle_catalogue::find(f.what->name);
+    if (row == nullptr || !row->type_first || !row->type_last) return;
+    const auto stored =
+        sm_model_vehicle_fields::number_of(sm_model_vehicle_fields::read(f, at, record));
+    if (!stored || (*stored >= *row->type_first && *stored <= *row->type_last)) return;
+    found.push_back("has " + sm_model_vehicle_fields::instance_name(f, at) + " stored as " +
+                    number_image_of(*stored) + ", outside its type " +
+                    number_image_of(*row->type_first) + " .. " + number_image_of(*row->type_last));
+  });
+  return found;
+}
+
+// The problem of one entry's key and general group, or an empty text.
 std::string entry_problem(int p, bool records_readable) {
   const auto& key = store().value_of(p);
   if (!sm_model_vehicle_kind::is_valid(key)) return "is in use but its key is not valid";
@@ -66,6 +97,20 @@ std::string entry_problem(int p, bool records_readable) {
   return "has a record whose general group differs from the key in: " + fields;
 }
 
+// The problems of one entry in use; empty when there are none.
+std::vector<std::string> entry_problems(int p, bool records_readable) {
+  std::string problem = entry_problem(p, records_readable);
+  if (!problem.empty()) return {problem};
+  std::vector<std::string> found;
+  problem = time_problem(store().header().entry(p).mod_time);
+  if (!problem.empty()) found.push_back(problem);
+  sm_model_vehicle::data item{};
+  if (records_readable && read_item(p, item)) {
+    for (std::string& f : field_problems(item)) found.push_back(std::move(f));
+  }
+  return found;
+}
+
 void check_entries(bool records_readable, problems& found) {
   load_index();
   for (int p = 1; p <= positions; ++p) {
@@ -77,8 +122,9 @@ void check_entries(bool records_readable, problems& found) {
     }
     if (byte == 0) continue;
     try {
-      const std::string problem = entry_problem(p, records_readable);
-      if (!problem.empty()) found.push_back(entry + problem);
+      for (const std::string& problem : entry_problems(p, records_readable)) {
+        found.push_back(entry + problem);
+      }
     } catch (const csl::named_error& e) {
       found.push_back(entry + "cannot be checked: " + e.full_name() + " " + e.message());
     }

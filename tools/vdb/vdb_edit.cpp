@@ -1,0 +1,305 @@
+// vdb new, set, state and touch: the changes an engineer makes to a database, all
+// through the store's update, set_state_of and set_time_of, so that they take the
+// position's lock as every other writer does. A change that cannot be made whole
+// is refused before anything is written.
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "csl_real_time.hpp"
+
+#include "csl_exceptions.hpp"
+#include "sm_model_vehicle_catalogue.hpp"
+#include "sm_model_vehicle_fields.hpp"
+#include "sm_model_vehicle_general_types.hpp"
+#include "vdb_commands.hpp"
+
+namespace vdb {
+
+namespace {
+
+namespace fields = sm_model_vehicle_fields;
+namespace catalogue = sm_model_vehicle_catalogue;
+namespace kind = sm_model_vehicle_kind;
+
+// Opens the database for writing; never creates one.
+bool opened_for_writing() {
+  if (!database_readable()) return false;
+  store().initialise();
+  if (store().is_initialised()) return true;
+  complain("cannot open the database " + store().file_name());
+  return false;
+}
+
+// The key of a position in use whose key really belongs there; none (with a
+// diagnostic) otherwise, for the store would act on the key's own position.
+std::optional<kind::model_kind> key_at(int position) {
+  if (!opened_for_writing()) return std::nullopt;
+  load_index();
+  const std::uint8_t state = state_byte_of(position);
+  const kind::model_kind key = store().value_of(position);
+  if (state == static_cast<std::uint8_t>(csl_database::key_state::empty) || !kind::is_valid(key)) {
+    complain("position " + std::to_string(position) + " holds no vehicle");
+    return std::nullopt;
+  }
+  if (!library_group_of(key) || kind::db_index_of(key).value() != position) {
+    complain("position " + std::to_string(position) + " holds the key " + kind::image_of(key) +
+             ", which belongs elsewhere; run vdb verify");
+    return std::nullopt;
+  }
+  return key;
+}
+
+bool whole_number(std::string_view text, int& out) {
+  const auto r = std::from_chars(text.data(), text.data() + text.size(), out);
+  return r.ec == std::errc{} && r.ptr == text.data() + text.size();
+}
+
+// "2026-341T12:00:00.000" (the milliseconds may be left out), or "now".
+std::optional<csl_time::time> time_from(const std::string& text) {
+  if (text == "now") return csl_real_time::processor_time();
+  int year = 0, day = 0, hour = 0, minute = 0, second = 0, milli = 0;
+  char dot = 0;
+  std::array<char, 4> millis{};
+  const int n = std::sscanf(text.c_str(), "%4d-%3dT%2d:%2d:%2d%c%3[0-9]", &year, &day, &hour,
+                            &minute, &second, &dot, millis.data());
+  if (n < 5 || !csl_time::years::in_range(year) || !csl_time::days::in_range(day) ||
+      !csl_time::hours::in_range(hour) || !csl_time::minutes::in_range(minute) ||
+      !csl_time::seconds::in_range(second)) {
+    return std::nullopt;
+  }
+  const std::string whole = time_image_of({year, day, hour, minute, second, 0});
+  if (n == 7 && dot == '.' && std::strlen(millis.data()) == 3) {
+    milli = std::atoi(millis.data());
+    if (text != whole.substr(0, whole.size() - 3) + millis.data()) return std::nullopt;
+  } else if (n != 5 || text != whole.substr(0, whole.size() - 4)) {
+    return std::nullopt;
+  }
+  return csl_time::time{year, day, hour, minute, second, milli};
+}
+
+// ---- set ----
+
+struct assignment {
+  fields::located where;
+  fields::instance at;
+  fields::value stored;
+};
+
+// "c204.2" or "c277": the field and its instance numbers.
+std::optional<std::pair<fields::located, fields::instance>> target_of(std::string_view name) {
+  std::vector<std::string_view> parts;
+  for (std::size_t from = 0;;) {
+    const std::size_t dot = name.find('.', from);
+    parts.push_back(name.substr(from, dot - from));
+    if (dot == std::string_view::npos) break;
+    from = dot + 1;
+  }
+  const std::optional<fields::located> f = fields::find(parts.front());
+  if (!f) {
+    complain(std::string(parts.front()) + ": no such characteristic");
+    return std::nullopt;
+  }
+  const std::size_t levels =
+      (f->what->outer.per.empty() ? 0 : 1) + (f->what->inner.per.empty() ? 0 : 1);
+  fields::instance at;
+  bool ok = parts.size() - 1 == levels;
+  if (ok && levels >= 1) ok = whole_number(parts[1], at.outer);
+  if (ok && levels == 2) ok = whole_number(parts[2], at.inner);
+  if (ok)
+    ok = at.outer >= 1 && at.outer <= f->what->outer.count && at.inner >= 1 &&
+         at.inner <= f->what->inner.count;
+  if (!ok) {
+    std::string form(f->what->name);
+    if (!f->what->outer.per.empty()) {
+      form += "." + std::string(f->what->outer.per) + " (1 .. " +
+              std::to_string(f->what->outer.count) + ")";
+    }
+    if (!f->what->inner.per.empty()) {
+      form += "." + std::string(f->what->inner.per) + " (1 .. " +
+              std::to_string(f->what->inner.count) + ")";
+    }
+    complain(std::string(name) + ": name it as " + form);
+    return std::nullopt;
+  }
+  return std::pair{*f, at};
+}
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? text
+                                    : text.substr(first, text.find_last_not_of(' ') + 1 - first);
+}
+
+// The editing bounds as the operator reads and types them: the bound images in
+// the unit of the characteristic's image where it has them.
+std::string bounds_of(const catalogue::row& row) {
+  if (row.min_image && row.max_image) {
+    return trimmed(*row.min_image) + " .. " + trimmed(*row.max_image) +
+           (row.unit.empty() ? "" : " " + row.unit);
+  }
+  return row.min->text + " .. " + row.max->text;
+}
+
+// The stored value the operator's text stands for, within the characteristic's
+// editing bounds; none, with the reason, otherwise.
+std::optional<fields::value> stored_of(const fields::located& f, const std::string& name,
+                                       const std::string& text) {
+  if (f.what->how == fields::encoding::text) {
+    if (text.size() > f.what->size) {
+      complain(name + ": \"" + text + "\" is longer than " + std::to_string(f.what->size) +
+               " characters");
+      return std::nullopt;
+    }
+    return text;
+  }
+  const catalogue::row* row = catalogue::find(f.what->name);
+  double stored = 0;
+  if (row != nullptr && row->stored_of) {
+    stored = row->stored_of(text);  // bad_value says what is wrong
+  } else {
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), stored);
+    if (r.ec != std::errc{} || r.ptr != text.data() + text.size()) {
+      complain(name + ": \"" + text + "\" is not a number");
+      return std::nullopt;
+    }
+  }
+  if (row != nullptr && row->min && row->max && row->min->stored && row->max->stored &&
+      *row->min->stored <= *row->max->stored &&
+      (stored < *row->min->stored || stored > *row->max->stored)) {
+    complain(name + ": " + text + " is outside the editing bounds " + bounds_of(*row));
+    return std::nullopt;
+  }
+  if (f.what->how == fields::encoding::real) return stored;
+  if (std::trunc(stored) != stored) {
+    complain(name + ": \"" + text + "\" is not a whole number");
+    return std::nullopt;
+  }
+  return static_cast<std::int64_t>(stored);
+}
+
+// Every assignment parsed and checked against the record; none when any fails.
+std::optional<std::vector<assignment>> assignments_of(const std::vector<std::string>& texts,
+                                                      std::span<std::uint8_t> record) {
+  std::vector<assignment> all;
+  bool ok = true;
+  for (const std::string& text : texts) {
+    const std::size_t eq = text.find('=');
+    if (eq == std::string::npos) {
+      complain(text + ": write it as cNNN[.instance]=VALUE");
+      ok = false;
+      continue;
+    }
+    const std::string name = text.substr(0, eq);
+    const auto target = target_of(name);
+    if (!target) {
+      ok = false;
+      continue;
+    }
+    if (!fields::holds(target->first, target->second, record)) {
+      complain(name + ": this tonal slot's kind does not hold it");
+      ok = false;
+      continue;
+    }
+    try {
+      std::optional<fields::value> v = stored_of(target->first, name, text.substr(eq + 1));
+      if (!v) {
+        ok = false;
+        continue;
+      }
+      fields::write(target->first, target->second, *v, record);  // checks the value fits
+      all.push_back({target->first, target->second, std::move(*v)});
+    } catch (const csl::named_error& e) {
+      // The catalogue's messages name the characteristic already.
+      const std::string prefix = std::string(target->first.what->name) + ": ";
+      const std::string& why = e.message();
+      complain(name + ": " + (why.rfind(prefix, 0) == 0 ? why.substr(prefix.size()) : why));
+      ok = false;
+    }
+  }
+  if (!ok) return std::nullopt;
+  return all;
+}
+
+}  // namespace
+
+int new_vehicle(const options&, const new_vehicle_request& r) {
+  const kind::model_kind key =
+      kind::create(r.library_number, r.qualifier, kind::name::from(r.name),
+                   kind::class_::from(r.class_name), r.permanence, r.issue);
+  const int position = kind::db_index_of(key).value();
+  if (!opened_for_writing()) return exit_problem;
+  load_index();
+  if (state_byte_of(position) != static_cast<std::uint8_t>(csl_database::key_state::empty)) {
+    complain("position " + std::to_string(position) + " is in use by " +
+             kind::image_of(store().value_of(position)) + "; nothing written");
+    return exit_problem;
+  }
+  sm_model_vehicle::data d = sm_model_vehicle::default_();
+  d.general.set_is_valid(true);
+  d.general.set_permanence(r.permanence);
+  d.general.library_number = r.library_number;
+  d.general.c100 = r.qualifier;
+  d.general.c101 = kind::name::from(r.name);
+  d.general.c102 = kind::class_::from(r.class_name);
+  d.general.issue = static_cast<sm_model_vehicle_general_types::issue>(r.issue);
+  store().update(d, key);
+  put_line(std::to_string(position));
+  return exit_ok;
+}
+
+int set(const options&, int position, const std::vector<std::string>& texts) {
+  const std::optional<kind::model_kind> key = key_at(position);
+  if (!key) return exit_problem;
+  sm_model_vehicle::data d{};
+  if (!read_item(position, d)) {
+    complain("the record of position " + std::to_string(position) + " cannot be read");
+    return exit_problem;
+  }
+  std::span<std::uint8_t> record(reinterpret_cast<std::uint8_t*>(&d), sizeof d);
+  if (!assignments_of(texts, record)) {
+    complain("nothing written");
+    return exit_problem;
+  }
+  // A record whose identity changed must still belong at its position.
+  const kind::model_kind changed = sm_model_vehicle::kind_of(d);
+  if (!kind::is_valid(changed) || !library_group_of(changed) ||
+      kind::db_index_of(changed).value() != position) {
+    complain("the record would no longer belong at position " + std::to_string(position) +
+             "; nothing written");
+    return exit_problem;
+  }
+  store().update(d, changed);
+  return exit_ok;
+}
+
+int set_state(const options&, int position, csl_database::key_state to) {
+  const std::optional<kind::model_kind> key = key_at(position);
+  if (!key) return exit_problem;
+  store().set_state_of(*key, to);
+  return exit_ok;
+}
+
+int touch(const options&, int position, const std::string& time_text) {
+  const std::optional<csl_time::time> t = time_from(time_text);
+  if (!t) {
+    complain("\"" + time_text + "\" is not a time: write YYYY-DDDTHH:MM:SS[.mmm] or now");
+    return exit_usage;
+  }
+  const std::optional<kind::model_kind> key = key_at(position);
+  if (!key) return exit_problem;
+  if (store().header().entry(position).state != csl_database::key_state::read_write) {
+    complain("position " + std::to_string(position) + " is not read_write; nothing written");
+    return exit_problem;
+  }
+  store().set_time_of(*key, *t);
+  return exit_ok;
+}
+
+}  // namespace vdb
