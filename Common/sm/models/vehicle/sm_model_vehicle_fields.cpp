@@ -216,8 +216,8 @@ void write(const located& f, instance at, const value& v, std::span<std::uint8_t
 
 std::string instance_name(const located& f, instance at) {
   std::string name(f.what->name);
-  if (!f.what->outer.per.empty()) name += "." + std::to_string(at.outer);
-  if (!f.what->inner.per.empty()) name += "." + std::to_string(at.inner);
+  if (!f.what->outer.per.empty()) name.append(1, '.').append(std::to_string(at.outer));
+  if (!f.what->inner.per.empty()) name.append(1, '.').append(std::to_string(at.inner));
   return name;
 }
 
