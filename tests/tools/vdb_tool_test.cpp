@@ -802,6 +802,12 @@ TEST(VdbDumpLoad, LoadOfADumpGivesBackBothFilesByteForByte) {
   ASSERT_EQ(db.vdb({"set", "7", "c200=123.5", "c204.3=2", "c101=RENAMED"}).exit_code, 0);
   ASSERT_EQ(db.vdb({"touch", "7", "2026-001T00:00:01.002"}).exit_code, 0);
   ASSERT_EQ(db.vdb({"state", "402", "read_only"}).exit_code, 0);
+  // Reals no JSON number carries: a signalling NaN, minus zero, the least denormal.
+  db.patch_items([](vdb_bytes::bytes& b) {
+    vdb_bytes::put_i32(b, item_at(1991) + 116, 0x7FA00001);
+    vdb_bytes::put_i32(b, item_at(1991) + 128, static_cast<std::int32_t>(0x80000000U));
+    vdb_bytes::put_i32(b, item_at(1991) + 140, 1);
+  });
   const outcome dumped = db.vdb({"dump"});
   ASSERT_EQ(dumped.exit_code, 0) << dumped.err;
   const database copy;
@@ -810,6 +816,7 @@ TEST(VdbDumpLoad, LoadOfADumpGivesBackBothFilesByteForByte) {
   ASSERT_EQ(loaded.exit_code, 0) << loaded.err;
   EXPECT_TRUE(read_all(copy.base()) == read_all(db.base()));
   EXPECT_TRUE(read_all(copy.index()) == read_all(db.index()));
+  EXPECT_NE(dumped.out.find("\"c200\": \"ieee:7fa00001\""), std::string::npos);
   // Loading again over the read_only entry changes nothing.
   EXPECT_EQ(copy.vdb({"load", copy.dir().file("dump.json")}).exit_code, 0);
   EXPECT_TRUE(read_all(copy.index()) == read_all(db.index()));

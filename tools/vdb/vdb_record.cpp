@@ -2,6 +2,9 @@
 // library's field tables. show gives each characteristic's image in operator
 // units; dump and load carry stored numbers, so that loading a dump gives back
 // every byte that holds a characteristic exactly.
+#include <bit>
+#include <charconv>
+#include <cmath>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -79,13 +82,63 @@ void put_characteristics_text(std::span<const std::uint8_t> record) {
   });
 }
 
+// ---- Reals that a JSON number cannot carry ----
+// A real that is not finite, or whose single-precision value would not come back
+// from the nearest double of its shortest decimal, is dumped as its IEEE bits,
+// "ieee:7fc00000", and loaded from them, byte for byte.
+
+constexpr std::string_view ieee_prefix = "ieee:";
+
+std::string ieee_image_of(std::span<const std::uint8_t> bytes) {
+  std::string hex;
+  for (std::size_t i = bytes.size(); i-- > 0;) hex += hex_of(&bytes[i], 1);
+  return std::string(ieee_prefix) + hex;
+}
+
+bool ieee_needed(const fields::located& f, double stored) {
+  if (!std::isfinite(stored)) return true;
+  if (f.what->size != 4) return false;
+  const double carried = json_number_of(stored).get<double>();
+  return std::bit_cast<std::uint32_t>(static_cast<float>(carried)) !=
+         std::bit_cast<std::uint32_t>(static_cast<float>(stored));
+}
+
+// The dumped form of an instance's stored value.
+json dumped(const fields::located& f, fields::instance at, std::span<const std::uint8_t> record) {
+  const fields::value v = fields::read(f, at, record);
+  if (f.what->how == fields::encoding::real && ieee_needed(f, std::get<double>(v))) {
+    return ieee_image_of(record.subspan(fields::offset_of(f, at), f.what->size));
+  }
+  return json_of(v);
+}
+
+// Writes "ieee:..." bits into a real field; false when the text is not such bits.
+bool loaded_ieee(const fields::located& f, fields::instance at, const std::string& text,
+                 std::span<std::uint8_t> record) {
+  const std::size_t digits = 2U * f.what->size;
+  if (f.what->how != fields::encoding::real || text.rfind(ieee_prefix, 0) != 0 ||
+      text.size() != ieee_prefix.size() + digits) {
+    return false;
+  }
+  std::uint64_t bits = 0;
+  const char* first = text.data() + ieee_prefix.size();
+  const auto r = std::from_chars(first, first + digits, bits, 16);
+  if (r.ec != std::errc{} || r.ptr != first + digits) return false;
+  const std::span<std::uint8_t> bytes = record.subspan(fields::offset_of(f, at), f.what->size);
+  for (std::uint8_t& b : bytes) {
+    b = static_cast<std::uint8_t>(bits & 0xFF);
+    bits >>= 8;
+  }
+  return true;
+}
+
 json characteristics_json(std::span<const std::uint8_t> record, bool images) {
   json all = images ? json::array() : json::object();
   for_each_held(record, [&](const fields::located& f, fields::instance at) {
     const fields::value v = fields::read(f, at, record);
     const std::string name = fields::instance_name(f, at);
     if (!images) {
-      all[name] = json_of(v);
+      all[name] = dumped(f, at, record);
       return;
     }
     all.push_back({{"name", name},
@@ -157,6 +210,7 @@ void record_from(const json& values, sm_model_vehicle::data& d, const std::strin
       refuse(where, name + ": not an instance");
     }
     if (fields::instance_name(*f, at) != name) refuse(where, name + ": not an instance");
+    if (j.is_string() && loaded_ieee(*f, at, j.get<std::string>(), bytes_of(d))) continue;
     const std::optional<fields::value> v = value_of(j);
     if (!v) refuse(where, name + ": not a number or text");
     try {
