@@ -711,6 +711,7 @@ TEST(VdbEdit, StateAndTouchChangeOnlyTheEntry) {
   EXPECT_EQ(read_all(db.index())[state_at(7)], 1);
   const outcome refused = db.vdb({"set", "7", "c200=1"});
   EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_EQ(refused.err, "vdb: position 7 is not read_write; nothing written\n");
   EXPECT_EQ(db.vdb({"touch", "7", "2026-100T10:00:00"}).err,
             "vdb: position 7 is not read_write; nothing written\n");
   EXPECT_EQ(db.vdb({"state", "7", "READ_WRITE"}).exit_code, 0);

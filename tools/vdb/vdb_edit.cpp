@@ -257,6 +257,10 @@ int new_vehicle(const options&, const new_vehicle_request& r) {
 int set(const options&, int position, const std::vector<std::string>& texts) {
   const std::optional<kind::model_kind> key = key_at(position);
   if (!key) return exit_problem;
+  if (store().header().entry(position).state != csl_database::key_state::read_write) {
+    complain("position " + std::to_string(position) + " is not read_write; nothing written");
+    return exit_problem;
+  }
   sm_model_vehicle::data d{};
   if (!read_item(position, d)) {
     complain("the record of position " + std::to_string(position) + " cannot be read");

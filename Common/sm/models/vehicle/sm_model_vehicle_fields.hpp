@@ -73,6 +73,14 @@ constexpr field whole(std::string_view name, std::size_t offset, std::size_t siz
       inner};
 }
 
+// A characteristic held once per propulsion mode: the three records of type Mode
+// lie one after another from modes_at, and it is `offset` bytes into each.
+template <class Mode>
+constexpr field each_mode(std::string_view name, std::size_t modes_at, std::size_t offset,
+                          std::size_t size, encoding how) {
+  return whole(name, modes_at + offset, size, how, repeat{"mode", 3, sizeof(Mode)});
+}
+
 // The bits first_bit .. first_bit + bit_count - 1 of a one-byte word.
 constexpr field bits(std::string_view name, std::size_t offset, int first_bit, int bit_count,
                      repeat outer = {}, repeat inner = {}) {

@@ -13,17 +13,16 @@ namespace {
 
 using sm_model_vehicle_fields::encoding;
 using sm_model_vehicle_fields::field;
-using sm_model_vehicle_fields::repeat;
 using sm_model_vehicle_fields::whole;
 
 // The three propulsion modes' records lie one after another.
 static_assert(sizeof(prop_modes) == 3 * sizeof(prop_mode_dependent));
-constexpr repeat per_mode{"mode", 3, sizeof(prop_mode_dependent)};
 
-// A characteristic held once per propulsion mode, `offset` bytes into each mode's record.
+// A characteristic of each propulsion mode's record, `offset` bytes into it.
 constexpr field each_mode(std::string_view name, std::size_t offset, std::size_t size,
                           encoding how) {
-  return whole(name, offsetof(group, pmode) + offset, size, how, per_mode);
+  return sm_model_vehicle_fields::each_mode<prop_mode_dependent>(name, offsetof(group, pmode),
+                                                                 offset, size, how);
 }
 
 // Every byte of the group that holds data, in offset order: byte 7 of each mode's
