@@ -86,12 +86,6 @@ std::optional<csl_time::time> time_from(const std::string& text) {
 
 // ---- set ----
 
-struct assignment {
-  fields::located where;
-  fields::instance at;
-  fields::value stored;
-};
-
 // "c204.2" or "c277": the field and its instance numbers.
 std::optional<std::pair<fields::located, fields::instance>> target_of(std::string_view name) {
   std::vector<std::string_view> parts;
@@ -184,10 +178,9 @@ std::optional<fields::value> stored_of(const fields::located& f, const std::stri
   return static_cast<std::int64_t>(stored);
 }
 
-// Every assignment parsed and checked against the record; none when any fails.
-std::optional<std::vector<assignment>> assignments_of(const std::vector<std::string>& texts,
-                                                      std::span<std::uint8_t> record) {
-  std::vector<assignment> all;
+// Every assignment parsed, checked and written into the record; false (with a
+// diagnostic for each that failed) when any did, and then the record is not stored.
+bool assigned(const std::vector<std::string>& texts, std::span<std::uint8_t> record) {
   bool ok = true;
   for (const std::string& text : texts) {
     const std::size_t eq = text.find('=');
@@ -214,7 +207,6 @@ std::optional<std::vector<assignment>> assignments_of(const std::vector<std::str
         continue;
       }
       fields::write(target->first, target->second, *v, record);  // checks the value fits
-      all.push_back({target->first, target->second, std::move(*v)});
     } catch (const csl::named_error& e) {
       // The catalogue's messages name the characteristic already.
       const std::string prefix = std::string(target->first.what->name) + ": ";
@@ -223,8 +215,7 @@ std::optional<std::vector<assignment>> assignments_of(const std::vector<std::str
       ok = false;
     }
   }
-  if (!ok) return std::nullopt;
-  return all;
+  return ok;
 }
 
 }  // namespace
@@ -267,7 +258,7 @@ int set(const options&, int position, const std::vector<std::string>& texts) {
     return exit_problem;
   }
   std::span<std::uint8_t> record(reinterpret_cast<std::uint8_t*>(&d), sizeof d);
-  if (!assignments_of(texts, record)) {
+  if (!assigned(texts, record)) {
     complain("nothing written");
     return exit_problem;
   }

@@ -4,10 +4,10 @@
 // mode one time.
 #pragma once
 
-#include <span>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <type_traits>
 
 #include "sm_model_vehicle_associated_fit_types.hpp"

@@ -3,8 +3,8 @@
 // sub-groups laid end to end.
 #pragma once
 
-#include <span>
 #include <cstddef>
+#include <span>
 #include <type_traits>
 
 #include "sm_model_vehicle_bb_aural.hpp"

@@ -4,11 +4,11 @@
 // and speed and depth breakpoints. The last group of the vehicle record.
 #pragma once
 
-#include <span>
 #include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <type_traits>
 
 #include "sm_model_vehicle_enhanced_aural_types.hpp"

@@ -2,12 +2,12 @@
 // identity and validity and the general characteristics c103 .. c115 and c005.
 #pragma once
 
-#include <span>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
-#include "sm_model_vehicle_general_types.hpp"
 #include "sm_model_vehicle_fields.hpp"
+#include "sm_model_vehicle_general_types.hpp"
 
 namespace sm_model_vehicle_general {
 

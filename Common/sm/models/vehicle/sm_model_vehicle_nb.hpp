@@ -4,15 +4,16 @@
 // vehicle record.
 #pragma once
 
-#include <span>
 #include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <type_traits>
 
 #include "csl_ranged.hpp"
 #include "csl_tonals.hpp"
+#include "sm_model_vehicle_fields.hpp"
 #include "sm_model_vehicle_nb_aux_int.hpp"
 #include "sm_model_vehicle_nb_bld.hpp"
 #include "sm_model_vehicle_nb_common.hpp"
@@ -20,7 +21,6 @@
 #include "sm_model_vehicle_nb_fir.hpp"
 #include "sm_model_vehicle_nb_mod.hpp"
 #include "sm_model_vehicle_nb_spd.hpp"
-#include "sm_model_vehicle_fields.hpp"
 
 namespace sm_model_vehicle_nb {
 

@@ -3,16 +3,16 @@
 // levels. The radar interface reads the length c200, height c203 and width c215.
 #pragma once
 
-#include <span>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "csl_angle.hpp"
 #include "csl_length.hpp"
 #include "csl_levels.hpp"
-#include "sm_model_vehicle_physical_types.hpp"
 #include "sm_model_vehicle_fields.hpp"
+#include "sm_model_vehicle_physical_types.hpp"
 
 namespace sm_model_vehicle_physical {
 

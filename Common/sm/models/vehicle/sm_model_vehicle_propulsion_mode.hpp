@@ -2,14 +2,14 @@
 // limits refer to, a label and a time; for the whole vehicle the mode number c300.
 #pragma once
 
-#include <span>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <type_traits>
 
-#include "sm_model_vehicle_propulsion_mode_types.hpp"
 #include "sm_model_vehicle_fields.hpp"
+#include "sm_model_vehicle_propulsion_mode_types.hpp"
 
 namespace sm_model_vehicle_propulsion_mode {
 

@@ -3,14 +3,14 @@
 // four further times.
 #pragma once
 
-#include <span>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <type_traits>
 
-#include "sm_model_vehicle_speed_types.hpp"
 #include "sm_model_vehicle_fields.hpp"
+#include "sm_model_vehicle_speed_types.hpp"
 
 namespace sm_model_vehicle_speed {
 

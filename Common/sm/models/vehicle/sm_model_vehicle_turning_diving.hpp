@@ -3,14 +3,14 @@
 // default dive angle and depth.
 #pragma once
 
-#include <span>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <type_traits>
 
-#include "sm_model_vehicle_turning_diving_types.hpp"
 #include "sm_model_vehicle_fields.hpp"
+#include "sm_model_vehicle_turning_diving_types.hpp"
 
 namespace sm_model_vehicle_turning_diving {
 

@@ -4,15 +4,15 @@
 // in use comes first, then the ten 148-byte slots.
 #pragma once
 
-#include <span>
 #include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <type_traits>
 
-#include "sm_model_vehicle_wb_types.hpp"
 #include "sm_model_vehicle_fields.hpp"
+#include "sm_model_vehicle_wb_types.hpp"
 
 namespace sm_model_vehicle_wb {
 

@@ -2,12 +2,12 @@
 // companion value, one byte each.
 #pragma once
 
-#include <span>
 #include <cstddef>
+#include <span>
 #include <type_traits>
 
-#include "sm_model_vehicle_project_specific_types.hpp"
 #include "sm_model_vehicle_fields.hpp"
+#include "sm_model_vehicle_project_types.hpp"
 
 namespace sm_model_vehicle_project_specific {
 

@@ -1,4 +1,4 @@
-#include "sm_model_vehicle_project_specific_types.hpp"
+#include "sm_model_vehicle_project_types.hpp"
 
 namespace sm_model_vehicle_project_specific_types {
 

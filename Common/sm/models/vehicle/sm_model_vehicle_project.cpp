@@ -1,4 +1,4 @@
-#include "sm_model_vehicle_project_specific.hpp"
+#include "sm_model_vehicle_project.hpp"
 
 #include <algorithm>
 #include <array>
