@@ -319,10 +319,12 @@ std::string image_in_seconds_of(csl_system_numbers::system_duration d) {
   const double milliseconds = std::round(static_cast<double>(d.value()) * 1000.0);
   if (!(std::fabs(milliseconds) < 9.0e18)) throw image_overflow(place_of("image_in_seconds_of"));
   const auto whole = static_cast<std::int64_t>(milliseconds);
-  std::string text = std::to_string(whole < 0 ? -whole : whole);
-  if (text.size() < 4) text.insert(0, 4 - text.size(), '0');
-  text.insert(text.size() - 3, ".");
-  return (whole < 0 ? "-" : " ") + text;
+  std::string digits = std::to_string(whole < 0 ? -whole : whole);
+  if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
+  const std::size_t point = digits.size() - 3;
+  std::string text(1, whole < 0 ? '-' : ' ');
+  text.append(digits, 0, point).append(1, '.').append(digits, point, 3);
+  return text;
 }
 
 // ---- Dates and times ----

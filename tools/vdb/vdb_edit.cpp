@@ -112,12 +112,12 @@ std::optional<std::pair<fields::located, fields::instance>> target_of(std::strin
   if (!ok) {
     std::string form(f->what->name);
     if (!f->what->outer.per.empty()) {
-      form += "." + std::string(f->what->outer.per) + " (1 .. " +
-              std::to_string(f->what->outer.count) + ")";
+      form.append(".").append(f->what->outer.per).append(" (1 .. ");
+      form.append(std::to_string(f->what->outer.count)).append(")");
     }
     if (!f->what->inner.per.empty()) {
-      form += "." + std::string(f->what->inner.per) + " (1 .. " +
-              std::to_string(f->what->inner.count) + ")";
+      form.append(".").append(f->what->inner.per).append(" (1 .. ");
+      form.append(std::to_string(f->what->inner.count)).append(")");
     }
     complain(std::string(name) + ": name it as " + form);
     return std::nullopt;
