@@ -11,7 +11,6 @@
 #include "csl_exceptions.hpp"
 #include "csl_host.hpp"
 #include "csl_ids.hpp"
-#include "csl_levels.hpp"
 #include "csl_output.hpp"
 #include "radar_vdb_access.h"
 #include "radar_vdb_access_internal.hpp"
@@ -72,9 +71,7 @@ bool started = false;
 
 void start_modules() {
   csl_host::start_up();
-  // The angle and power-sum tables are built by the compiler; the level table
-  // is built here.
-  csl_levels::start_up();
+  // The angle, power-sum and level tables are built by the compiler.
   // The image utilities keep no state and need no start-up. Types modules convert
   // their characteristics' defaults and bounds and build their images, then group
   // modules build their defaults from them, then the default record is assembled.

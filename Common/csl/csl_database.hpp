@@ -143,11 +143,13 @@ class store {
   }
 
   // Start-up: takes the base file name and the null item, marks every entry's key
-  // not valid and leaves the store uninitialised.
+  // not valid and leaves the store uninitialised. The null item is kept by
+  // reference, not copied: it must live as long as the store (the default record
+  // does), and a copy would cost start-up three more pages.
   void start_up(std::string base_name, const item& null_item) {
     file_name_ = std::move(base_name);
     index_file_name_ = file_name_ + "_INDEX";
-    null_item_ = null_item;
+    null_item_ = &null_item;
     // Fresh headers are zero pages already; clearing them would only fault them in.
     if (started_) {
       for (header_type& h : *headers_) reset(h);
@@ -327,7 +329,7 @@ class store {
       return;
     }
     for (int p = 1; p <= positions; ++p) {
-      if (!creation_step(prefix, csl_platform::write_record(f, p, &null_item_, sizeof(item)),
+      if (!creation_step(prefix, csl_platform::write_record(f, p, &null_item(), sizeof(item)),
                          raised_writing, file_name_)) {
         return;
       }
@@ -546,6 +548,13 @@ class store {
     return std::memcmp(&a, &b, sizeof(T)) == 0;
   }
 
+  // The item a new file holds at every position; a store never started has no
+  // file name either, so this fallback is only for safety.
+  const item& null_item() const {
+    static const item none{};
+    return null_item_ != nullptr ? *null_item_ : none;
+  }
+
   // Reads into the spare header and makes it current only when the read is whole.
   csl_platform::status read_header(csl_platform::file& f) {
     int spare = 1 - current_;
@@ -615,7 +624,7 @@ class store {
 
   std::string file_name_;
   std::string index_file_name_;
-  item null_item_{};
+  const item* null_item_ = nullptr;  // set by start_up, which creation follows
   // The current header and a spare that a read fills before it becomes current.
   // Records of integers and texts only: any bytes, zero included, are a value.
   static_assert(std::is_trivially_copyable_v<header_type>);

@@ -1,6 +1,5 @@
 #include "csl_levels.hpp"
 
-#include <cmath>
 #include <cstddef>
 
 #include "csl_exceptions.hpp"
@@ -10,7 +9,19 @@
 namespace csl_levels {
 namespace {
 
-std::array<float, 66> power_ratios{};
+// 10^(i/80) to the nearest float, written out so that start-up computes nothing
+// and the table lies in read-only pages; a test recomputes every entry.
+constexpr std::array<float, 66> power_ratios{
+    1.0F,        1.02920055F, 1.05925369F, 1.09018445F, 1.12201846F, 1.15478194F, 1.18850219F,
+    1.22320712F, 1.25892544F, 1.29568672F, 1.33352149F, 1.37246096F, 1.41253757F, 1.45378435F,
+    1.49623561F, 1.53992653F, 1.58489323F, 1.6311729F,  1.67880404F, 1.727826F,   1.77827942F,
+    1.83020616F, 1.88364911F, 1.93865263F, 1.99526227F, 2.05352497F, 2.11348915F, 2.17520404F,
+    2.23872113F, 2.30409288F, 2.37137365F, 2.44061899F, 2.51188636F, 2.58523488F, 2.66072512F,
+    2.73841953F, 2.81838298F, 2.90068126F, 2.98538256F, 3.07255745F, 3.1622777F,  3.25461793F,
+    3.34965444F, 3.44746614F, 3.54813385F, 3.65174127F, 3.75837398F, 3.86812043F, 3.98107171F,
+    4.09732103F, 4.2169652F,  4.34010267F, 4.46683598F, 4.59727001F, 4.73151255F, 4.86967516F,
+    5.01187229F, 5.15822172F, 5.30884457F, 5.46386528F, 5.62341309F, 5.78762007F, 5.95662165F,
+    6.13055801F, 6.30957365F, 6.49381638F};
 
 db level_from(float value, float decibels_per_decade, const char* place) {
   try {
@@ -29,12 +40,6 @@ float linear_from(db l, float decibels_per_decade, const char* place) {
 }
 
 }  // namespace
-
-void start_up() {
-  for (std::size_t i = 0; i < power_ratios.size(); ++i) {
-    power_ratios[i] = static_cast<float>(std::pow(10.0, static_cast<double>(i) / 80.0));
-  }
-}
 
 const std::array<float, 66>& alog_table() {
   return power_ratios;

@@ -42,8 +42,6 @@ inline constexpr float one = 1.0F;
 inline constexpr float log16 = 6.3095698F;  // 10^0.8
 inline constexpr float alog_length = 64.0F;
 
-// Builds the table of power ratios. Runs once at start-up.
-void start_up();
 // Entry i is 10^(i/80), the power ratio of i/8 dB, i = 0 .. 65.
 const std::array<float, 66>& alog_table();
 

@@ -5,7 +5,9 @@
 #include <array>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <utility>
 
 #include "csl_platform.hpp"
@@ -18,19 +20,43 @@ hooks& the_hooks() {
   return value;
 }
 
-// /proc/self/cmdline holds the arguments, each ended by a NUL.
-std::vector<std::string> proc_command_line() {
-  std::string all;
-  csl_platform::read_whole("/proc/self/cmdline", all);
+// glibc hands the initialisers of every loaded object the program's arguments,
+// which the kernel lays out one after another, each ended by a NUL: the very
+// bytes /proc/self/cmdline shows. Noting where they lie lets start-up read the
+// command line without opening /proc, which costs more than the rest of the
+// configuration. The pointer array itself is not kept: a program may reorder or
+// shorten it (test frameworks remove their own options) after loading.
+std::string_view loaded_arguments;
+#if defined(__GLIBC__)
+[[gnu::constructor]] void note_arguments(int argc, char** argv, char** /*environment*/) {
+  if (argc <= 0 || argv == nullptr || argv[0] == nullptr) return;
+  const char* const first = argv[0];
+  const char* end = first;
+  for (int i = 0; i < argc; ++i) {
+    if (argv[i] != end) return;  // not laid out as the kernel does: read /proc
+    end += std::strlen(end) + 1;
+  }
+  loaded_arguments = std::string_view(first, static_cast<std::size_t>(end - first));
+}
+#endif
+
+// Each argument ended by a NUL, as in /proc/self/cmdline.
+std::vector<std::string> words_of(std::string_view all) {
   std::vector<std::string> words;
-  std::string::size_type start = 0;
+  std::string_view::size_type start = 0;
   while (start < all.size()) {
-    std::string::size_type end = all.find('\0', start);
-    if (end == std::string::npos) end = all.size();
-    words.push_back(all.substr(start, end - start));
+    std::string_view::size_type end = all.find('\0', start);
+    if (end == std::string_view::npos) end = all.size();
+    words.emplace_back(all.substr(start, end - start));
     start = end + 1;
   }
   return words;
+}
+
+std::vector<std::string> proc_command_line() {
+  std::string all;
+  csl_platform::read_whole("/proc/self/cmdline", all);
+  return words_of(all);
 }
 
 }  // namespace
@@ -44,7 +70,8 @@ std::optional<std::string> current_directory() {
 
 std::vector<std::string> command_line() {
   if (the_hooks().command_line) return the_hooks().command_line();
-  return proc_command_line();
+  if (loaded_arguments.empty()) return proc_command_line();
+  return words_of(loaded_arguments);
 }
 
 std::optional<std::string> host_name() {

@@ -1,11 +1,14 @@
 // The platform layer: positioned records, exclusive creation and failure texts.
 #include "csl_platform.hpp"
+#include "csl_platform_process.hpp"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "faults.hpp"
 #include "test_files.hpp"
@@ -85,6 +88,21 @@ TEST(platform_files, SmallFilesAreReadWhole) {
   plan.fail(csl_platform::step::read, name, EIO);
   EXPECT_EQ(csl_platform::read_whole(name, content).error, EIO);
   EXPECT_TRUE(csl_platform::read_whole(dir.file("none"), content).missing());
+}
+
+// The arguments kept at load time are the words of /proc/self/cmdline: the test
+// program runs with --gtest options, so there is more than the command name.
+TEST(platform_process, TheCommandLineIsTheProgramsArguments) {
+  std::string all;
+  ASSERT_TRUE(csl_platform::read_whole("/proc/self/cmdline", all).ok());
+  std::vector<std::string> words;
+  std::string::size_type start = 0;
+  for (std::string::size_type end; (end = all.find('\0', start)) != std::string::npos;) {
+    words.push_back(all.substr(start, end - start));
+    start = end + 1;
+  }
+  ASSERT_FALSE(words.empty());
+  EXPECT_EQ(csl_platform_process::command_line(), words);
 }
 
 }  // namespace

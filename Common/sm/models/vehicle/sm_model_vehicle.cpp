@@ -37,8 +37,9 @@ sm_model_vehicle_kind::model_kind kind_of_general(const sm_model_vehicle_general
 
 }  // namespace
 
+// Built in place: a record on the stack and a copy would fault in four more pages.
 void start_up() {
-  data d{};
+  data& d = the_default();
   d.general = sm_model_vehicle_general::group_default();
   if (!sm_model_vehicle_physical::started()) sm_model_vehicle_physical::start_up();
   d.physical = sm_model_vehicle_physical::group_default();
@@ -59,7 +60,6 @@ void start_up() {
   d.project = sm_model_vehicle_project_specific::group_default();
   if (!sm_model_vehicle_enhanced_aural::started()) sm_model_vehicle_enhanced_aural::start_up();
   d.eaural = sm_model_vehicle_enhanced_aural::group_default();
-  the_default() = d;
 }
 
 void start_up_report() {

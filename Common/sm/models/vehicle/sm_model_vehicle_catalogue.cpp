@@ -35,9 +35,24 @@ std::map<std::string, const row*, std::less<>>& the_names() {
 }
 
 // Rows handed in but not yet built, in the order they came.
-std::vector<std::function<row()>>& the_pending() {
-  static std::vector<std::function<row()>> pending;
+struct pending_rows {
+  later* first = nullptr;
+  later* last = nullptr;
+};
+pending_rows& the_pending() {
+  static pending_rows pending;
   return pending;
+}
+
+later* take_first_pending() {
+  pending_rows& pending = the_pending();
+  later* node = pending.first;
+  if (node == nullptr) return nullptr;
+  pending.first = node->next;
+  if (pending.first == nullptr) pending.last = nullptr;
+  node->next = nullptr;
+  node->queued = false;
+  return node;
 }
 
 std::recursive_mutex& the_lock() {
@@ -82,22 +97,16 @@ void add_built(row r) {
 // whose making reads the catalogue sees the rows built so far.
 void build_pending() {
   static bool building = false;
-  auto& pending = the_pending();
-  if (building || pending.empty()) return;
+  if (building || the_pending().first == nullptr) return;
   building = true;
-  std::size_t next = 0;
   try {
-    for (; next < pending.size(); ++next) {
-      // Moved out first: a row's making may hand in further rows.
-      const std::function<row()> make = std::move(pending[next]);
-      add_built(make());
-    }
+    // Taken off first: a row that fails is dropped, and a row's making may hand
+    // in further rows, which join the end.
+    while (const later* node = take_first_pending()) add_built(node->make(node->owner));
   } catch (...) {
-    pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(next) + 1);
     building = false;
     throw;
   }
-  pending.clear();
   building = false;
 }
 
@@ -308,9 +317,14 @@ void add(row r) {
   add_built(std::move(r));
 }
 
-void add_later(std::function<row()> make) {
+void add_later(later& node) {
   const std::lock_guard<std::recursive_mutex> hold(the_lock());
-  the_pending().push_back(std::move(make));
+  if (node.queued) return;
+  node.queued = true;
+  node.next = nullptr;
+  pending_rows& pending = the_pending();
+  (pending.last != nullptr ? pending.last->next : pending.first) = &node;
+  pending.last = &node;
 }
 
 const row* find(int number) {

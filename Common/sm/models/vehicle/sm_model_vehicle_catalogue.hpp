@@ -117,9 +117,19 @@ std::int64_t literal_of(std::string_view name, std::string_view text,
 // started twice) is replaced.
 void add(row r);
 
-// Adds the row that `make` builds, when the catalogue is first read; a duplicate
-// is reported then, by the read.
-void add_later(std::function<row()> make);
+// A row handed in but not yet built: `make(owner)` builds it. The node lives in
+// its owner, a descriptor that lives as long as the process, so that handing in
+// the rows of every characteristic at start-up allocates nothing.
+struct later {
+  row (*make)(const void* owner) = nullptr;
+  const void* owner = nullptr;
+  later* next = nullptr;
+  bool queued = false;
+};
+
+// Adds the row that the node makes, when the catalogue is first read; a duplicate
+// is reported then, by the read. A node already waiting is not queued twice.
+void add_later(later& node);
 
 // The row, or nullptr when no started types module has it.
 const row* find(int number);

@@ -123,11 +123,14 @@ class descriptor {
   // The row's identity, kind and module; the kind fills the rest.
   catalogue::row row_of(catalogue::kind k) const;
   // Marks the descriptor started in module m and hands the catalogue `make`,
-  // which builds the row when the catalogue is first read.
-  void mark_started(const module& m, std::function<catalogue::row()> make) {
+  // which builds the row of `self` (the whole characteristic) when the
+  // catalogue is first read.
+  void mark_started(const module& m, const void* self, catalogue::row (*make)(const void*)) {
     module_ = m;
     started_ = true;
-    catalogue::add_later(std::move(make));
+    later_.make = make;
+    later_.owner = self;
+    catalogue::add_later(later_);
   }
   // Runs `finish` (bound images, choice list) once, the first time it is needed;
   // safe from several threads.
@@ -141,6 +144,7 @@ class descriptor {
   module module_{};
   bool started_ = false;
   mutable std::once_flag finished_;
+  catalogue::later later_{};
 };
 
 // ---- Integer and time characteristics ----
@@ -212,7 +216,8 @@ class integer : public descriptor {
   }
 
   void start(const module& m) {
-    mark_started(m, [this] { return row(); });
+    mark_started(m, this,
+                 [](const void* self) { return static_cast<const integer*>(self)->row(); });
   }
 
  protected:
@@ -358,7 +363,8 @@ class plain_real : public descriptor {
   }
 
   void start(const module& m) {
-    mark_started(m, [this] { return row(); });
+    mark_started(m, this,
+                 [](const void* self) { return static_cast<const plain_real*>(self)->row(); });
   }
 
  protected:
@@ -521,7 +527,8 @@ class enumeration : public descriptor {
   }
 
   void start(const module& m) {
-    mark_started(m, [this] { return row(); });
+    mark_started(m, this,
+                 [](const void* self) { return static_cast<const enumeration*>(self)->row(); });
   }
 
  private:
@@ -942,7 +949,8 @@ class quantity : public quantity_values<T> {
   // are made of them); the rest waits until it is asked for.
   void start(const module& m) {
     this->compute();
-    this->mark_started(m, [this] { return row(); });
+    this->mark_started(m, this,
+                       [](const void* self) { return static_cast<const quantity*>(self)->row(); });
   }
 
  private:
@@ -995,15 +1003,17 @@ class text : public descriptor {
   type default_() const { return type::from(default_value_); }
 
   void start(const module& m) {
-    mark_started(m, [this] {
-      catalogue::row r = row_of(catalogue::kind::text);
-      r.value_type = "text of " + std::to_string(N) + " characters";
-      r.default_ = {std::nullopt, default_().str()};
-      return r;
-    });
+    mark_started(m, this, [](const void* self) { return static_cast<const text*>(self)->row(); });
   }
 
  private:
+  catalogue::row row() const {
+    catalogue::row r = row_of(catalogue::kind::text);
+    r.value_type = "text of " + std::to_string(N) + " characters";
+    r.default_ = {std::nullopt, default_().str()};
+    return r;
+  }
+
   std::string_view default_value_;
 };
 
@@ -1024,15 +1034,18 @@ class identity : public descriptor {
   K default_() const { return default_of_(); }
 
   void start(const module& m) {
-    mark_started(m, [this] {
-      catalogue::row r = row_of(catalogue::kind::identity);
-      r.value_type = std::string(type_name_) + " (" + std::to_string(sizeof(K)) + " bytes)";
-      r.default_ = {std::nullopt, std::string(default_name_)};
-      return r;
-    });
+    mark_started(m, this,
+                 [](const void* self) { return static_cast<const identity*>(self)->row(); });
   }
 
  private:
+  catalogue::row row() const {
+    catalogue::row r = row_of(catalogue::kind::identity);
+    r.value_type = std::string(type_name_) + " (" + std::to_string(sizeof(K)) + " bytes)";
+    r.default_ = {std::nullopt, std::string(default_name_)};
+    return r;
+  }
+
   std::string_view type_name_;
   const K& (*default_of_)();
   std::string_view default_name_;
