@@ -556,8 +556,14 @@ class store {
   }
 
   // Reads into the spare header and makes it current only when the read is whole.
+  // A header's first read maps its pages in at once: the read would fault them in
+  // one by one, the larger part of opening the database.
   csl_platform::status read_header(csl_platform::file& f) {
     int spare = 1 - current_;
+    if (!mapped_[spare]) {
+      csl_platform::map_in(&(*headers_)[spare], sizeof(header_type));
+      mapped_[spare] = true;
+    }
     csl_platform::status s =
         csl_platform::read_record(f, 1, &(*headers_)[spare], sizeof(header_type));
     if (s.ok()) current_ = spare;
@@ -635,6 +641,7 @@ class store {
   std::unique_ptr<header_pair, free_headers> headers_;
   int current_ = 0;
   bool started_ = false;
+  std::array<bool, 2> mapped_{};  // whether each header's pages were mapped in
   bool db_initialised_ = false;
 };
 

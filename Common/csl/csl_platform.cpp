@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <sched.h>
+#include <sys/mman.h>
 #include <sys/types.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -216,6 +218,19 @@ void sleep_seconds(double seconds) {
 
 void yield() {
   ::sched_yield();
+}
+
+void map_in(void* start, std::size_t size) {
+#if defined(MADV_POPULATE_WRITE)
+  static const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const auto first = reinterpret_cast<std::uintptr_t>(start) & ~(page - 1);
+  const auto end = reinterpret_cast<std::uintptr_t>(start) + size;
+  // A failure (an older kernel, a page that cannot be written) changes nothing.
+  (void)::madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
+#else
+  (void)start;
+  (void)size;
+#endif
 }
 
 std::optional<std::string> environment_value(const char* variable) {

@@ -91,6 +91,11 @@ void sleep_seconds(double seconds);
 // Lets another process run before this one goes on.
 void yield();
 
+// Maps in, in one request, fresh memory that is about to be written whole, rather
+// than a page fault per page as the writing reaches it (on Linux this costs about
+// a third less). Only a hint: where the system cannot, the pages fault in as usual.
+void map_in(void* start, std::size_t size);
+
 std::optional<std::string> environment_value(const char* variable);
 
 // The calendar clock in local time: the date and the seconds since midnight
