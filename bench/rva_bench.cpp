@@ -9,10 +9,11 @@
 //    only opens the two files.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -104,13 +105,21 @@ class bare_protocol {
   std::vector<char> header_, record_;
 };
 
-// Seconds spent in data calls and in the bare protocol, over every repetition.
+// The seconds of each data call and of each pass of the bare protocol, over every
+// repetition. Figures are medians: this machine stalls now and then for hundreds
+// of microseconds, and a mean carries every stall into the figure.
 struct paired_seconds {
-  double call = 0;
-  double bare = 0;
-  long count = 0;
+  std::vector<double> call;
+  std::vector<double> bare;
 };
 paired_seconds paired;
+
+double median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+  std::nth_element(values.begin(), middle, values.end());
+  return *middle;
+}
 
 double seconds_now() {
   timespec t{};
@@ -130,9 +139,8 @@ void data_call_against_bare_calls(benchmark::State& state) {
     const double t1 = seconds_now();
     bare.read_once();
     const double t2 = seconds_now();
-    paired.call += t1 - t0;
-    paired.bare += t2 - t1;
-    ++paired.count;
+    paired.call.push_back(t1 - t0);
+    paired.bare.push_back(t2 - t1);
   }
 }
 
@@ -165,10 +173,8 @@ void dd_same_bytes(benchmark::State& state) {
 // shows what start-up adds to a whole process, exit included. Each iteration runs
 // both, in turns, for the reason the data call is paired with the bare calls.
 struct start_seconds {
-  double inside = 0;   // adainit and Initialise, timed by the child
-  double started = 0;  // the whole process that starts the library
-  double empty = 0;    // the whole process that only loads it
-  long count = 0;
+  std::vector<double> inside;  // adainit and Initialise, timed by the child
+  std::vector<double> added;   // the whole process less the one that only loads
 };
 start_seconds starts;
 
@@ -208,10 +214,8 @@ void start_up_against_empty_child(benchmark::State& state) {
       state.SkipWithError("the start-up child did not report");
       break;
     }
-    starts.inside += inside;
-    starts.started += started;
-    starts.empty += empty;
-    ++starts.count;
+    starts.inside.push_back(inside);
+    starts.added.push_back(started - empty);
   }
 }
 
@@ -241,19 +245,27 @@ class collecting_reporter : public benchmark::ConsoleReporter {
   std::map<std::string, bool> medians;
 };
 
-// Peak resident memory of a command run with the sample database, in KiB.
+// Peak resident memory of a command run with the sample database, in KiB. A
+// child's peak counts the pages it had before exec, which for a child of this
+// benchmark are the benchmark's own; the small peak_rss program runs the command
+// instead and prints the figure.
 long peak_kib(const char* program, const char* argument) {
+  int report[2] = {-1, -1};
+  if (::pipe2(report, O_CLOEXEC) != 0) return -1;
   const pid_t pid = ::fork();
   if (pid == 0) {
-    const int null = ::open("/dev/null", O_WRONLY);
-    ::dup2(null, 1);
-    ::execl(program, program, argument, static_cast<char*>(nullptr));
+    ::dup2(report[1], 1);
+    ::execl(RVA_PEAK_RSS, RVA_PEAK_RSS, program, argument, static_cast<char*>(nullptr));
     ::_exit(127);
   }
+  ::close(report[1]);
+  char text[32] = {};
+  const ssize_t n = ::read(report[0], text, sizeof text - 1);
+  ::close(report[0]);
   int status = 0;
-  rusage usage{};
-  ::wait4(pid, &status, 0, &usage);
-  return usage.ru_maxrss;
+  ::waitpid(pid, &status, 0);
+  const bool ok = n > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return ok ? std::strtol(text, nullptr, 10) : -1;
 }
 
 }  // namespace
@@ -263,11 +275,11 @@ int main(int argc, char** argv) {
   collecting_reporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   auto& s = reporter.seconds;
-  const double call = paired.call / static_cast<double>(paired.count);
-  const double floor = paired.bare / static_cast<double>(paired.count);
+  const double call = median(paired.call);
+  const double floor = median(paired.bare);
   const double created = s["create_database"], dd = s["dd_same_bytes"];
-  const double start = starts.inside / static_cast<double>(starts.count);
-  const double whole = (starts.started - starts.empty) / static_cast<double>(starts.count);
+  const double start = median(starts.inside);
+  const double whole = median(starts.added);
   const long driver = peak_kib(RVA_DRIVER, "sweep"),
              baseline = peak_kib(RVA_OPEN_TWO_FILES, nullptr);
   std::printf("\n");
