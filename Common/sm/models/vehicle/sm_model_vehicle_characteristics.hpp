@@ -504,15 +504,15 @@ class enumeration : public descriptor {
     for (std::size_t i = 0; i < N; ++i) names_[i] = names[i];
   }
 
-  E default_() const { return checked(default_value_, name()); }
-  E min() const { return checked(min_, name()); }
-  E max() const { return checked(max_, name()); }
+  E default_() const { return checked(default_value_, ""); }
+  E min() const { return checked(min_, ""); }
+  E max() const { return checked(max_, ""); }
   E first() const { return first_; }
   E last() const { return static_cast<E>(position(first_) + static_cast<std::int64_t>(N) - 1); }
 
   // The literal's name in capitals; a value outside the type is the range error.
   std::string image_of(E value) const {
-    const E v = checked(value, name() + "_image_of");
+    const E v = checked(value, "_image_of");
     return upper_case(names_[static_cast<std::size_t>(position(v) - position(first_))]);
   }
   const enumeration_choice_list<E>& choice_list() const {
@@ -534,9 +534,11 @@ class enumeration : public descriptor {
  private:
   static std::int64_t position(E v) { return static_cast<std::int64_t>(v); }
 
-  E checked(E v, const std::string& place) const {
+  // The place of a range error is the name followed by `suffix`, built only when
+  // raised: defaults are read for every group default at start-up.
+  E checked(E v, std::string_view suffix) const {
     if (position(v) < position(first_) || position(v) > position(last())) {
-      throw csl::range_error(place);
+      throw csl::range_error(name() + std::string(suffix));
     }
     return v;
   }
