@@ -317,14 +317,16 @@ void add(row r) {
   add_built(std::move(r));
 }
 
-void add_later(later& node) {
+void add_later(std::span<later* const> nodes) {
   const std::lock_guard<std::recursive_mutex> hold(the_lock());
-  if (node.queued) return;
-  node.queued = true;
-  node.next = nullptr;
   pending_rows& pending = the_pending();
-  (pending.last != nullptr ? pending.last->next : pending.first) = &node;
-  pending.last = &node;
+  for (later* node : nodes) {
+    if (node->queued) continue;
+    node->queued = true;
+    node->next = nullptr;
+    (pending.last != nullptr ? pending.last->next : pending.first) = node;
+    pending.last = node;
+  }
 }
 
 const row* find(int number) {

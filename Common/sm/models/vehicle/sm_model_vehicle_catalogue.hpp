@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -127,9 +128,10 @@ struct later {
   bool queued = false;
 };
 
-// Adds the row that the node makes, when the catalogue is first read; a duplicate
-// is reported then, by the read. A node already waiting is not queued twice.
-void add_later(later& node);
+// Adds the rows that the nodes make, in order, when the catalogue is first read;
+// a duplicate is reported then, by the read. A node already waiting is not queued
+// twice. A types module hands in all its rows at once, under one lock.
+void add_later(std::span<later* const> nodes);
 
 // The row, or nullptr when no started types module has it.
 const row* find(int number);

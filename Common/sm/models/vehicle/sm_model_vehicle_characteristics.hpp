@@ -114,6 +114,8 @@ class descriptor {
   constexpr explicit descriptor(id who) : who_(who) {}
 
   const id& who() const { return who_; }
+  // The catalogue's node for this characteristic's row.
+  catalogue::later& row_node() { return later_; }
   std::string name() const { return who_.name(); }
   bool started() const { return started_; }
 
@@ -122,15 +124,14 @@ class descriptor {
   void require_started(std::string_view item) const;
   // The row's identity, kind and module; the kind fills the rest.
   catalogue::row row_of(catalogue::kind k) const;
-  // Marks the descriptor started in module m and hands the catalogue `make`,
-  // which builds the row of `self` (the whole characteristic) when the
-  // catalogue is first read.
+  // Marks the descriptor started in module m and keeps `make`, which builds the
+  // row of `self` (the whole characteristic) when the catalogue is first read;
+  // start() below hands the rows to the catalogue.
   void mark_started(const module& m, const void* self, catalogue::row (*make)(const void*)) {
     module_ = m;
     started_ = true;
     later_.make = make;
     later_.owner = self;
-    catalogue::add_later(later_);
   }
   // Runs `finish` (bound images, choice list) once, the first time it is needed;
   // safe from several threads.
@@ -1053,10 +1054,13 @@ class identity : public descriptor {
   std::string_view default_name_;
 };
 
-// Starts a types module's characteristics in the order given.
+// Starts a types module's characteristics in the order given, then hands the
+// catalogue their rows in that order.
 template <class... Descriptors>
 void start(const module& m, Descriptors&... descriptors) {
   (descriptors.start(m), ...);
+  catalogue::later* const nodes[] = {&descriptors.row_node()...};
+  catalogue::add_later(nodes);
 }
 
 }  // namespace sm_model_vehicle_characteristics

@@ -8,10 +8,10 @@
 namespace sm_model_vehicle_enhanced_aural {
 namespace {
 
+// The ten sets are kept once, inside the whole group.
 struct defaults {
   prop_mode_dependent mode;
   prop_modes modes;
-  enhanced_modes sets;
   group whole;
   bool built = false;
 };
@@ -186,8 +186,7 @@ void start_up() {
   defaults& d = the_defaults();
   d.mode = mode_default();
   d.modes = {d.mode, d.mode, d.mode};
-  d.sets.sets.fill(set_default(d.modes));
-  d.whole.enhanced = d.sets;
+  d.whole.enhanced.sets.fill(set_default(d.modes));
   d.built = true;
 }
 
@@ -202,7 +201,7 @@ const prop_modes& prop_modes_defaults() {
   return the_defaults().modes;
 }
 const enhanced_modes& enhanced_modes_defaults() {
-  return the_defaults().sets;
+  return the_defaults().whole.enhanced;
 }
 const group& group_default() {
   return the_defaults().whole;
