@@ -328,8 +328,11 @@ class store {
     if (!creation_step(prefix, csl_platform::create(file_name_, f), raised_creating, file_name_)) {
       return;
     }
+    // Start-up gives the null item; a store never started has no file name, so
+    // its creation has failed above.
+    if (null_item_ == nullptr) return;
     for (int p = 1; p <= positions; ++p) {
-      if (!creation_step(prefix, csl_platform::write_record(f, p, &null_item(), sizeof(item)),
+      if (!creation_step(prefix, csl_platform::write_record(f, p, null_item_, sizeof(item)),
                          raised_writing, file_name_)) {
         return;
       }
@@ -546,13 +549,6 @@ class store {
   template <class T>
   static bool same_bytes(const T& a, const T& b) {
     return std::memcmp(&a, &b, sizeof(T)) == 0;
-  }
-
-  // The item a new file holds at every position; a store never started has no
-  // file name either, so this fallback is only for safety.
-  const item& null_item() const {
-    static const item none{};
-    return null_item_ != nullptr ? *null_item_ : none;
   }
 
   // Reads into the spare header and makes it current only when the read is whole.
