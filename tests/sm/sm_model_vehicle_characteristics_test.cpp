@@ -339,6 +339,9 @@ TEST_F(characteristics_test, QuantityBoundImagesUseTheUnitImage) {
 
 ch::quantity<speed> never_started{9001, ch::knots(0), ch::knots(1), ch::knots(0)};
 ch::quantity<speed> copies_too_early{9002, ch::min_of(never_started), ch::knots(1), ch::knots(0)};
+// Its minimum would copy its maximum, which is converted after it.
+ch::quantity<speed> copies_a_later_item{9005, ch::max_of(copies_a_later_item), ch::knots(1),
+                                        ch::knots(0)};
 ch::integer<c300_type> unstarted{9003, 1, 3, 1};
 ch::enumeration unstarted_enumeration{
     9004, {"fixed", "cpp"}, c440_type::fixed, c440_type::cpp, c440_type::fixed};
@@ -350,6 +353,8 @@ TEST_F(characteristics_test, ItemsBuiltAtStartUpAreRefusedBeforeIt) {
   EXPECT_EQ(raised_by([] { never_started.default_(); }), not_started_name);
   EXPECT_EQ(raised_by([] { ch::start(test_module, copies_too_early); }), not_started_name);
   EXPECT_FALSE(copies_too_early.started());
+  EXPECT_EQ(raised_by([] { ch::start(test_module, copies_a_later_item); }), not_started_name);
+  EXPECT_FALSE(copies_a_later_item.started());
   EXPECT_EQ(catalogue::find(9002), nullptr);
   EXPECT_EQ(unstarted.image_of(2), " 2");  // image operations need no start-up
 }

@@ -24,10 +24,10 @@
 // Literal defaults and bounds (integers, enumerations, reals, texts) can be read
 // at any time. Converted quantities, bound images and choice lists exist once the
 // types module has started; reading one before is "SM_MODEL_VEHICLE_CHARACTERISTICS.
-// NOT_STARTED". Starting computes the default and bounds and hands the catalogue
-// the characteristic's row; the bound images, the choice list and the row itself
-// are built the first time they are asked for, and kept for the life of the
-// process, so that starting the library does only the work its callers need.
+// NOT_STARTED". Starting hands the catalogue the characteristic's row; converted
+// defaults and bounds, the bound images, the choice list and the row itself are
+// built the first time they are asked for, and kept for the life of the process,
+// so that starting the library does only the work its callers need.
 #pragma once
 
 #include <algorithm>
@@ -840,8 +840,10 @@ struct source {
 };
 
 // The stored default and bounds of a quantity characteristic with their texts in
-// operator units, computed at start-up in the order min, max, default (so that a
-// default may copy its own minimum).
+// operator units. Starting checks where they come from; they are converted the
+// first time one is read, in the order min, max, default (so that a default may
+// copy its own minimum), and kept: a data call reads none of them, and converting
+// several hundred at start-up would cost every process that starts the library.
 template <class T>
 class quantity_values : public descriptor {
  public:
@@ -855,23 +857,21 @@ class quantity_values : public descriptor {
   T max() const { return value(item::max); }
   // The item as written in operator units ("50 yd").
   std::string text_of(item which) const {
-    require_computed(which);
+    require_computed();
     const source<T>& s = sources_[index(which)];
     if (s.copy_of != nullptr) return s.copy_of->text_of(s.copied);
     return real_text(s.literal.value) + " " + std::string(symbol_of(s.literal.in));
   }
 
  protected:
-  void compute() {
-    for (const item which : {item::min, item::max, item::default_}) {
+  // A copy names a characteristic started before this one, or an item of this one
+  // that comes earlier in the order of conversion.
+  void check_sources() const {
+    for (const item which : order) {
       const source<T>& s = sources_[index(which)];
-      computed_entry& e = entry(which);
-      if (s.copy_of != nullptr) {
-        e.value = s.copy_of->value_of_computed(s.copied);
-      } else {
-        e.value = quantity_type<T>::make({s.literal.value, s.literal.in});
-      }
-      e.computed = true;
+      if (s.copy_of == nullptr) continue;
+      const bool ready = s.copy_of == this ? rank(s.copied) < rank(which) : s.copy_of->started();
+      if (!ready) s.copy_of->raise_not_computed();
     }
   }
 
@@ -879,32 +879,49 @@ class quantity_values : public descriptor {
     return {quantity_type<T>::stored(value(which)), text_of(which)};
   }
   T value_of_computed(item which) const {
-    require_computed(which);
-    return entry(which).value;
+    require_computed();
+    return values()[index(which)];
   }
 
  private:
-  struct computed_entry {
-    T value{};
-    bool computed = false;
-  };
-
+  static constexpr std::array<item, 3> order{item::min, item::max, item::default_};
   static constexpr std::size_t index(item which) { return static_cast<std::size_t>(which); }
-  computed_entry& entry(item which) { return computed_[index(which)]; }
-  const computed_entry& entry(item which) const { return computed_[index(which)]; }
+  static constexpr int rank(item which) {
+    return which == item::min ? 0 : which == item::max ? 1 : 2;
+  }
 
-  void require_computed(item which) const {
-    if (!entry(which).computed) {
-      throw not_started("sm_model_vehicle_characteristics (" + name() + " not yet computed)");
+  const std::array<T, 3>& values() const {
+    std::call_once(converted_, [this] { convert(); });
+    return values_;
+  }
+  void convert() const {
+    for (const item which : order) {
+      const source<T>& s = sources_[index(which)];
+      T& v = values_[index(which)];
+      if (s.copy_of == this) {
+        v = values_[index(s.copied)];
+      } else if (s.copy_of != nullptr) {
+        v = s.copy_of->value_of_computed(s.copied);
+      } else {
+        v = quantity_type<T>::make({s.literal.value, s.literal.in});
+      }
     }
+  }
+
+  [[noreturn]] void raise_not_computed() const {
+    throw not_started("sm_model_vehicle_characteristics (" + name() + " not yet computed)");
+  }
+  void require_computed() const {
+    if (!started()) raise_not_computed();
   }
   T value(item which) const {
     require_started(which == item::min ? "min" : which == item::max ? "max" : "default_");
-    return entry(which).value;
+    return values()[index(which)];
   }
 
   std::array<source<T>, 3> sources_;
-  std::array<computed_entry, 3> computed_{};
+  mutable std::once_flag converted_;
+  mutable std::array<T, 3> values_{};
 };
 
 template <class T>
@@ -948,10 +965,8 @@ class quantity : public quantity_values<T> {
     return max_image_;
   }
 
-  // The default and bounds in stored units are needed at once (group defaults
-  // are made of them); the rest waits until it is asked for.
   void start(const module& m) {
-    this->compute();
+    this->check_sources();
     this->mark_started(m, this,
                        [](const void* self) { return static_cast<const quantity*>(self)->row(); });
   }
