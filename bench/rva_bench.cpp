@@ -152,7 +152,7 @@ void create_database(benchmark::State& state) {
     std::filesystem::remove(fresh);
     std::filesystem::remove(fresh + "_INDEX");
     sm_model_vehicle_database::store db;
-    db.start_up(fresh, sm_model_vehicle::default_());
+    db.start_up(fresh, sm_model_vehicle::default_);
     state.ResumeTiming();
     quietly([&] { db.initialise(); });
   }

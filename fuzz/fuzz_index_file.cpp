@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::uint8_t> items(3 * sizeof(sm_model_vehicle::data), 0);
   fuzz_support::write_file(base, items.data(), items.size());
   sm_model_vehicle_database::store db;
-  db.start_up(base, sm_model_vehicle::default_());
+  db.start_up(base, sm_model_vehicle::default_);
   db.initialise();
   if (!db.is_initialised()) return 0;
   for (int number : {0, 1, 500, 999}) {

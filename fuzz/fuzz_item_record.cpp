@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   fuzz_support::write_file(base + "_INDEX", index.data(), index.size());
   sm_model_vehicle_database::store db;
-  db.start_up(base, sm_model_vehicle::default_());
+  db.start_up(base, sm_model_vehicle::default_);
   db.initialise();
   if (!db.is_initialised()) return 0;
   for (auto [number, p] :

@@ -19,50 +19,27 @@
 #include "sm_model_sonar_general_types.hpp"
 #include "sm_model_sonar_kind.hpp"
 #include "sm_model_vehicle.hpp"
-#include "sm_model_vehicle_associated_fit.hpp"
 #include "sm_model_vehicle_associated_fit_types.hpp"
-#include "sm_model_vehicle_bb.hpp"
-#include "sm_model_vehicle_bb_aural.hpp"
 #include "sm_model_vehicle_bb_aural_types.hpp"
-#include "sm_model_vehicle_bb_flow.hpp"
 #include "sm_model_vehicle_bb_flow_types.hpp"
-#include "sm_model_vehicle_bb_machinery.hpp"
 #include "sm_model_vehicle_bb_machinery_types.hpp"
-#include "sm_model_vehicle_bb_propeller.hpp"
-#include "sm_model_vehicle_bb_propeller_modulation.hpp"
 #include "sm_model_vehicle_bb_propeller_modulation_types.hpp"
 #include "sm_model_vehicle_bb_propeller_types.hpp"
 #include "sm_model_vehicle_database.hpp"
-#include "sm_model_vehicle_enhanced_aural.hpp"
 #include "sm_model_vehicle_enhanced_aural_types.hpp"
-#include "sm_model_vehicle_general.hpp"
 #include "sm_model_vehicle_general_types.hpp"
-#include "sm_model_vehicle_nb.hpp"
-#include "sm_model_vehicle_nb_aux_int.hpp"
 #include "sm_model_vehicle_nb_aux_int_types.hpp"
-#include "sm_model_vehicle_nb_bld.hpp"
 #include "sm_model_vehicle_nb_bld_types.hpp"
-#include "sm_model_vehicle_nb_common.hpp"
 #include "sm_model_vehicle_nb_common_types.hpp"
-#include "sm_model_vehicle_nb_fir.hpp"
 #include "sm_model_vehicle_nb_fir_types.hpp"
-#include "sm_model_vehicle_nb_mod.hpp"
 #include "sm_model_vehicle_nb_mod_types.hpp"
-#include "sm_model_vehicle_nb_spd.hpp"
-#include "sm_model_vehicle_nb_spd_bld.hpp"
 #include "sm_model_vehicle_nb_spd_bld_types.hpp"
 #include "sm_model_vehicle_nb_spd_types.hpp"
-#include "sm_model_vehicle_physical.hpp"
 #include "sm_model_vehicle_physical_types.hpp"
-#include "sm_model_vehicle_project.hpp"
 #include "sm_model_vehicle_project_types.hpp"
-#include "sm_model_vehicle_propulsion_mode.hpp"
 #include "sm_model_vehicle_propulsion_mode_types.hpp"
-#include "sm_model_vehicle_speed.hpp"
 #include "sm_model_vehicle_speed_types.hpp"
-#include "sm_model_vehicle_turning_diving.hpp"
 #include "sm_model_vehicle_turning_diving_types.hpp"
-#include "sm_model_vehicle_wb.hpp"
 #include "sm_model_vehicle_wb_types.hpp"
 
 namespace {
@@ -72,58 +49,35 @@ bool started = false;
 void start_modules() {
   csl_host::start_up();
   // The angle, power-sum and level tables are built by the compiler.
-  // The image utilities keep no state and need no start-up. Types modules convert
-  // their characteristics' defaults and bounds and build their images, then group
-  // modules build their defaults from them, then the default record is assembled.
+  // The image utilities keep no state and need no start-up. Types modules hand the
+  // catalogue their characteristics. Group defaults and the default record are
+  // built the first time they are asked for (a data call asks for none), each
+  // group module starting the types modules it reads.
   sm_model_sonar_general_types::start_up();
   sm_model_sonar_kind::start_up();
   sm_model_radar_general_types::start_up();
   sm_model_radar_kind::start_up();
   sm_model_vehicle_general_types::start_up();
-  sm_model_vehicle_general::start_up();
   sm_model_vehicle_physical_types::start_up();
-  sm_model_vehicle_physical::start_up();
   sm_model_vehicle_propulsion_mode_types::start_up();
-  sm_model_vehicle_propulsion_mode::start_up();
   sm_model_vehicle_speed_types::start_up();
-  sm_model_vehicle_speed::start_up();
   sm_model_vehicle_turning_diving_types::start_up();
-  sm_model_vehicle_turning_diving::start_up();
   sm_model_vehicle_bb_aural_types::start_up();
-  sm_model_vehicle_bb_aural::start_up();
   sm_model_vehicle_bb_flow_types::start_up();
-  sm_model_vehicle_bb_flow::start_up();
   sm_model_vehicle_bb_machinery_types::start_up();
-  sm_model_vehicle_bb_machinery::start_up();
   sm_model_vehicle_bb_propeller_types::start_up();
-  sm_model_vehicle_bb_propeller::start_up();
   sm_model_vehicle_bb_propeller_modulation_types::start_up();
-  sm_model_vehicle_bb_propeller_modulation::start_up();
-  sm_model_vehicle_bb::start_up();
   sm_model_vehicle_associated_fit_types::start_up();
-  sm_model_vehicle_associated_fit::start_up();
   sm_model_vehicle_nb_common_types::start_up();
-  sm_model_vehicle_nb_common::start_up();
   sm_model_vehicle_nb_spd_bld_types::start_up();
-  sm_model_vehicle_nb_spd_bld::start_up();
   sm_model_vehicle_nb_spd_types::start_up();
-  sm_model_vehicle_nb_spd::start_up();
   sm_model_vehicle_nb_bld_types::start_up();
-  sm_model_vehicle_nb_bld::start_up();
   sm_model_vehicle_nb_aux_int_types::start_up();
-  sm_model_vehicle_nb_aux_int::start_up();
   sm_model_vehicle_nb_fir_types::start_up();
-  sm_model_vehicle_nb_fir::start_up();
   sm_model_vehicle_nb_mod_types::start_up();
-  sm_model_vehicle_nb_mod::start_up();
-  sm_model_vehicle_nb::start_up();
   sm_model_vehicle_wb_types::start_up();
-  sm_model_vehicle_wb::start_up();
   sm_model_vehicle_project_specific_types::start_up();
-  sm_model_vehicle_project_specific::start_up();
   sm_model_vehicle_enhanced_aural_types::start_up();
-  sm_model_vehicle_enhanced_aural::start_up();
-  sm_model_vehicle::start_up();
   csl_config::start_up();
   sm_model_vehicle::start_up_report();
   sm_model_vehicle_database::start_up();

@@ -142,14 +142,15 @@ class store {
     if (!headers_) throw std::bad_alloc();
   }
 
-  // Start-up: takes the base file name and the null item, marks every entry's key
-  // not valid and leaves the store uninitialised. The null item is kept by
-  // reference, not copied: it must live as long as the store (the default record
-  // does), and a copy would cost start-up three more pages.
-  void start_up(std::string base_name, const item& null_item) {
+  // Start-up: takes the base file name and where the null item comes from, marks
+  // every entry's key not valid and leaves the store uninitialised. The null item
+  // is asked for only when the item file is created, and is not copied: it must
+  // live as long as the store (the default record does), and building or copying
+  // it at start-up would cost every process that never creates the files.
+  void start_up(std::string base_name, const item& (*null_item)()) {
     file_name_ = std::move(base_name);
     index_file_name_ = file_name_ + "_INDEX";
-    null_item_ = &null_item;
+    null_item_ = null_item;
     // Fresh headers are zero pages already; clearing them would only fault them in.
     if (started_) {
       for (header_type& h : *headers_) reset(h);
@@ -331,8 +332,9 @@ class store {
     // Start-up gives the null item; a store never started has no file name, so
     // its creation has failed above.
     if (null_item_ == nullptr) return;
+    const item& null_item = null_item_();
     for (int p = 1; p <= positions; ++p) {
-      if (!creation_step(prefix, csl_platform::write_record(f, p, null_item_, sizeof(item)),
+      if (!creation_step(prefix, csl_platform::write_record(f, p, &null_item, sizeof(item)),
                          raised_writing, file_name_)) {
         return;
       }
@@ -626,7 +628,7 @@ class store {
 
   std::string file_name_;
   std::string index_file_name_;
-  const item* null_item_ = nullptr;  // set by start_up, which creation follows
+  const item& (*null_item_)() = nullptr;  // set by start_up, which creation follows
   // The current header and a spare that a read fills before it becomes current.
   // Records of integers and texts only: any bytes, zero included, are a value.
   static_assert(std::is_trivially_copyable_v<header_type>);

@@ -61,7 +61,7 @@ class concurrency_test : public testing::Test {
   }
 
   concurrency_test() {
-    db.start_up(base, sm_model_vehicle::default_());
+    db.start_up(base, sm_model_vehicle::default_);
     capture::output_of([&] { db.initialise(); });
   }
 
@@ -71,7 +71,7 @@ class concurrency_test : public testing::Test {
     const pid_t pid = ::fork();
     if (pid == 0) {
       sm_model_vehicle_database::store own;
-      own.start_up(base, sm_model_vehicle::default_());
+      own.start_up(base, sm_model_vehicle::default_);
       capture::output_of([&] { own.initialise(); });
       body(own);
       ::_exit(0);

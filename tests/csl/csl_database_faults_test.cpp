@@ -49,7 +49,7 @@ class faults_test : public testing::Test {
     std::filesystem::remove(index);
     std::filesystem::remove(lock);
     if (with_files) test_files::write_database(base, {trials});
-    db.start_up(base, sm_model_vehicle::default_());
+    db.start_up(base, sm_model_vehicle::default_);
   }
 
   std::string name_of(target t) const {

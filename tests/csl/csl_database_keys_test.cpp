@@ -56,7 +56,7 @@ class keys_test : public testing::Test {
     csl_platform::set_clock_hook([] {
       return csl_platform::calendar_reading{2026, 12, 7, 45296.5};
     });
-    db.start_up(base, sm_model_vehicle::default_());
+    db.start_up(base, sm_model_vehicle::default_);
     capture::output_of([&] { db.initialise(); });
   }
   ~keys_test() override { csl_platform::set_clock_hook(nullptr); }
@@ -131,7 +131,7 @@ TEST_F(keys_test, SetStateOfKeepsKeyTimeAndItem) {
 
 TEST_F(keys_test, ChecksComeBeforeAnyFileStep) {
   sm_model_vehicle_database::store closed;
-  closed.start_up(base, sm_model_vehicle::default_());
+  closed.start_up(base, sm_model_vehicle::default_);
   faults::plan plan;
   EXPECT_THROW(closed.update(vehicle(1, perm, 1.0F), kind::unallocated()),
                sm_model_vehicle_database::initialisation_error);
@@ -258,7 +258,7 @@ void run_writers(const std::string& base, int writers, int rounds, Positions slo
     if (pid == 0) {
       ::close(start[1]);
       sm_model_vehicle_database::store own;
-      own.start_up(base, sm_model_vehicle::default_());
+      own.start_up(base, sm_model_vehicle::default_);
       own.initialise();
       char go;
       while (::read(start[0], &go, 1) < 0 && errno == EINTR) {
@@ -317,7 +317,7 @@ TEST_F(keys_test, EightWritersOfTheirOwnPositionsLoseNothing) {
   for (int attempt = 0; attempt < 3; ++attempt) {
     std::filesystem::remove(base + "_INDEX");
     std::filesystem::remove(base);
-    db.start_up(base, sm_model_vehicle::default_());
+    db.start_up(base, sm_model_vehicle::default_);
     capture::output_of([&] { db.initialise(); });
     run_writers(base, 8, 1, own_fifty);
     expect_all_stored(db, all);

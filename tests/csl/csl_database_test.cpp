@@ -38,7 +38,7 @@ class store_test : public testing::Test {
     sm_model_vehicle::start_up();
   }
 
-  store_test() { db.start_up(base, sm_model_vehicle::default_()); }
+  store_test() { db.start_up(base, sm_model_vehicle::default_); }
 
   std::vector<std::string> initialise() {
     return capture::lines_printed_by([&] { db.initialise(); });

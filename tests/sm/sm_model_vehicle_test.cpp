@@ -4,11 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 #include "csl_decibel.hpp"
 #include "sm_model_vehicle_general.hpp"
+#include "sm_model_vehicle_group_defaults.hpp"
 #include "sm_model_vehicle_physical.hpp"
 #include "vdb_bytes.hpp"
 
@@ -33,6 +38,30 @@ TEST_F(vehicle_test, DefaultRecordIsTheGroupDefaultsByteForByte) {
   EXPECT_TRUE(std::equal(b.begin() + 116, b.begin() + 120, std::begin(vdb_bytes::fifty_yards)));
   EXPECT_EQ(sm_model_vehicle::default_().physical.c200.metres(), 45.719997F);
   EXPECT_EQ(sm_model_vehicle::default_().physical.c215.metres(), 9.144F);
+}
+
+// Group defaults are built by the first caller that asks; the others wait for it.
+TEST(group_defaults, AreBuiltOnceAndWholeWhenManyThreadsAskFirst) {
+  static std::atomic<int> builds{0};
+  static std::atomic<bool> finished{false};
+  static sm_model_vehicle_group_defaults::built_once once;
+  EXPECT_FALSE(once.done());
+  std::vector<std::thread> threads;
+  std::atomic<int> saw_it_whole{0};
+  for (int i = 0; i < 8; ++i) {
+    threads.emplace_back([&saw_it_whole] {
+      once.run([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ++builds;
+        finished = true;
+      });
+      if (finished && once.done()) ++saw_it_whole;
+    });
+  }
+  for (std::thread& t : threads) t.join();
+  EXPECT_EQ(builds, 1);
+  EXPECT_EQ(saw_it_whole, 8);
+  EXPECT_TRUE(once.done());
 }
 
 TEST_F(vehicle_test, GeneralGroupPacksValidityAndPermanenceInOneByte) {

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -163,7 +164,15 @@ TEST(driver, OnAnEmptyDirectoryCreatesTheDatabaseAndFindsOnlyEmptyEntries) {
   const installation at(dir);
   EXPECT_EQ(run_driver(at, base, ""), expected_output(at.start_up_lines(base), created, {}, false));
   EXPECT_EQ(test_files::read_all(base + "_INDEX"), vdb_bytes::new_index());
-  EXPECT_EQ(std::filesystem::file_size(base), 2000 * vdb_bytes::item_size);
+  // Every record is the default record, which nothing in the driver built before.
+  const vdb_bytes::bytes items = test_files::read_all(base);
+  ASSERT_EQ(items.size(), 2000 * vdb_bytes::item_size);
+  const vdb_bytes::bytes expected = vdb_bytes::default_item();
+  for (std::size_t p = 0; p < 2000; ++p) {
+    ASSERT_TRUE(
+        std::equal(expected.begin(), expected.end(), items.begin() + p * vdb_bytes::item_size))
+        << "record " << p + 1;
+  }
 }
 
 TEST(driver, CommandLineChoosesScenarioExecutableAndVerbosity) {

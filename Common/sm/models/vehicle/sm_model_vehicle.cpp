@@ -3,6 +3,7 @@
 #include "csl_config.hpp"
 #include "csl_output.hpp"
 #include "csl_platform.hpp"
+#include "sm_model_vehicle_group_defaults.hpp"
 
 namespace sm_model_vehicle {
 namespace {
@@ -35,31 +36,28 @@ sm_model_vehicle_kind::model_kind kind_of_general(const sm_model_vehicle_general
                                        g->permanence(), g->issue);
 }
 
-}  // namespace
+sm_model_vehicle_group_defaults::built_once building;
 
 // Built in place: a record on the stack and a copy would fault in four more pages.
-void start_up() {
+void build_default() {
   data& d = the_default();
   d.general = sm_model_vehicle_general::group_default();
-  if (!sm_model_vehicle_physical::started()) sm_model_vehicle_physical::start_up();
   d.physical = sm_model_vehicle_physical::group_default();
-  if (!sm_model_vehicle_propulsion_mode::started()) sm_model_vehicle_propulsion_mode::start_up();
   d.propulsion = sm_model_vehicle_propulsion_mode::group_default();
-  if (!sm_model_vehicle_speed::started()) sm_model_vehicle_speed::start_up();
   d.speed = sm_model_vehicle_speed::group_default();
-  if (!sm_model_vehicle_turning_diving::started()) sm_model_vehicle_turning_diving::start_up();
   d.turn_dive = sm_model_vehicle_turning_diving::group_default();
-  if (!sm_model_vehicle_bb::started()) sm_model_vehicle_bb::start_up();
   d.bb = sm_model_vehicle_bb::group_default();
-  if (!sm_model_vehicle_associated_fit::started()) sm_model_vehicle_associated_fit::start_up();
   d.fit = sm_model_vehicle_associated_fit::group_default();
-  if (!sm_model_vehicle_nb::started()) sm_model_vehicle_nb::start_up();
   d.nb = sm_model_vehicle_nb::group_default();
-  if (!sm_model_vehicle_wb::started()) sm_model_vehicle_wb::start_up();
   d.wb = sm_model_vehicle_wb::group_default();
   d.project = sm_model_vehicle_project_specific::group_default();
-  if (!sm_model_vehicle_enhanced_aural::started()) sm_model_vehicle_enhanced_aural::start_up();
   d.eaural = sm_model_vehicle_enhanced_aural::group_default();
+}
+
+}  // namespace
+
+void start_up() {
+  building.run(build_default);
 }
 
 void start_up_report() {
@@ -67,6 +65,7 @@ void start_up_report() {
 }
 
 const data& default_() {
+  start_up();
   return the_default();
 }
 

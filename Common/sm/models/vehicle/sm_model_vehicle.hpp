@@ -65,8 +65,9 @@ struct handle {
   std::unique_ptr<sm_model_vehicle_enhanced_aural::group> eaural;
 };
 
-// Assembles the default record from the group defaults (after the group modules;
-// a group module not yet started is started here, so the record is always whole).
+// Assembles the default record from the group defaults, once; default_() asks for
+// it on first use. Each group builds its own default when first asked, so the
+// record is always whole.
 void start_up();
 // Writes "sm_model_vehicle: Using " and the base name (after the configuration).
 void start_up_report();

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "sm_model_vehicle_group_defaults.hpp"
+
 namespace sm_model_vehicle_bb {
 namespace {
 
@@ -16,7 +18,6 @@ namespace modulation = sm_model_vehicle_bb_propeller_modulation;
 
 struct defaults {
   group whole{};
-  bool built = false;
 };
 
 defaults& the_defaults() {
@@ -192,9 +193,9 @@ constexpr std::array table{
 
 static_assert(fl::in_offset_order_within(table, sizeof(group)));
 
-}  // namespace
+sm_model_vehicle_group_defaults::built_once building;
 
-void start_up() {
+void build_defaults() {
   if (!aural::started()) aural::start_up();
   if (!flow::started()) flow::start_up();
   if (!machinery::started()) machinery::start_up();
@@ -206,14 +207,20 @@ void start_up() {
   d.whole.mach = machinery::group_default();
   d.whole.prop = propeller::group_default();
   d.whole.prop_modu = modulation::group_default();
-  d.built = true;
+}
+
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
 }
 
 bool started() {
-  return the_defaults().built;
+  return building.done();
 }
 
 const group& group_default() {
+  start_up();
   return the_defaults().whole;
 }
 

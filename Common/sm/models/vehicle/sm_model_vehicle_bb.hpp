@@ -33,8 +33,8 @@ static_assert(offsetof(group, prop_modu) == 532);
 // Read and written as its bytes.
 static_assert(std::is_trivially_copyable_v<group>);
 
-// Copies the five sub-group defaults into place, starting any sub-group module a
-// caller has not; called once at start-up.
+// Copies the five sub-group defaults into place, once: group_default asks for it
+// on first use.
 void start_up();
 bool started();
 const group& group_default();

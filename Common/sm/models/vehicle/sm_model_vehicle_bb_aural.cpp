@@ -1,6 +1,7 @@
 #include "sm_model_vehicle_bb_aural.hpp"
 
 #include "csl_exceptions.hpp"
+#include "sm_model_vehicle_group_defaults.hpp"
 
 namespace sm_model_vehicle_bb_aural {
 namespace {
@@ -12,7 +13,6 @@ struct defaults {
   effect one_effect{};
   effects all_effects{};
   group whole{};
-  bool built = false;
 };
 
 defaults& the_defaults() {
@@ -45,7 +45,11 @@ const prop_mode_dependent& values_of(const group& the_group,
   return values_in(the_group, the_effect, the_mode);
 }
 
-void start_up() {
+namespace {
+
+sm_model_vehicle_group_defaults::built_once building;
+
+void build_defaults() {
   if (!types::started()) types::start_up();
   // Every byte not set below, the gap included, is zero.
   prop_mode_dependent m{};
@@ -69,26 +73,36 @@ void start_up() {
   d.one_effect.pmode = d.modes;
   d.all_effects = {d.one_effect, d.one_effect, d.one_effect};
   d.whole.effect = d.all_effects;
-  d.built = true;
+}
+
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
 }
 
 bool started() {
-  return the_defaults().built;
+  return building.done();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
+  start_up();
   return the_defaults().mode;
 }
 const effect_modes& effect_modes_defaults() {
+  start_up();
   return the_defaults().modes;
 }
 const effect& effect_defaults() {
+  start_up();
   return the_defaults().one_effect;
 }
 const effects& effects_defaults() {
+  start_up();
   return the_defaults().all_effects;
 }
 const group& group_default() {
+  start_up();
   return the_defaults().whole;
 }
 

@@ -80,7 +80,7 @@ const prop_mode_dependent& values_of(const group& the_group,
                                      mode_number the_mode);
 
 // Builds the defaults from the descriptors (starting the types module first if a
-// caller has not); called once at start-up.
+// caller has not), once: every default below asks for it on first use.
 void start_up();
 bool started();
 const prop_mode_dependent& prop_mode_dependent_defaults();

@@ -56,7 +56,7 @@ static_assert(std::is_trivially_copyable_v<prop_mode_dependent> &&
               std::is_trivially_copyable_v<group>);
 
 // Builds the defaults from the descriptors (starting the types module first if a
-// caller has not); called once at start-up.
+// caller has not), once: every default below asks for it on first use.
 void start_up();
 bool started();
 const prop_mode_dependent& prop_mode_dependent_defaults();

@@ -8,7 +8,7 @@ store& instance() {
 }
 
 void start_up() {
-  instance().start_up(sm_model_vehicle::db_file_name(), sm_model_vehicle::default_());
+  instance().start_up(sm_model_vehicle::db_file_name(), sm_model_vehicle::default_);
 }
 
 void initialise() {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "sm_model_vehicle_group_defaults.hpp"
+
 namespace sm_model_vehicle_enhanced_aural {
 namespace {
 
@@ -13,7 +15,6 @@ struct defaults {
   prop_mode_dependent mode;
   prop_modes modes;
   group whole;
-  bool built = false;
 };
 
 defaults& the_defaults() {
@@ -179,31 +180,40 @@ constexpr std::array table{
 
 static_assert(fl::in_offset_order_within(table, sizeof(group)));
 
-}  // namespace
+sm_model_vehicle_group_defaults::built_once building;
 
-void start_up() {
+void build_defaults() {
   if (!types::started()) types::start_up();
   defaults& d = the_defaults();
   d.mode = mode_default();
   d.modes = {d.mode, d.mode, d.mode};
   d.whole.enhanced.sets.fill(set_default(d.modes));
-  d.built = true;
+}
+
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
 }
 
 bool started() {
-  return the_defaults().built;
+  return building.done();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
+  start_up();
   return the_defaults().mode;
 }
 const prop_modes& prop_modes_defaults() {
+  start_up();
   return the_defaults().modes;
 }
 const enhanced_modes& enhanced_modes_defaults() {
+  start_up();
   return the_defaults().whole.enhanced;
 }
 const group& group_default() {
+  start_up();
   return the_defaults().whole;
 }
 

@@ -172,7 +172,7 @@ static_assert(std::is_trivially_copyable_v<prop_mode_dependent> &&
               std::is_trivially_copyable_v<group>);
 
 // Builds the defaults from the descriptors (starting the types module first if a
-// caller has not); called once at start-up.
+// caller has not), once: every default below asks for it on first use.
 void start_up();
 bool started();
 // Every field zero except the three slopes c1222, c1223 and c1224, which take

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "sm_model_vehicle_group_defaults.hpp"
+
 namespace sm_model_vehicle_general {
 namespace {
 
@@ -46,9 +48,9 @@ group& the_default() {
   return value;
 }
 
-}  // namespace
+sm_model_vehicle_group_defaults::built_once building;
 
-void start_up() {
+void build_defaults() {
   // Every field from its characteristic's default; only the validity is a literal.
   group g;
   g.set_is_valid(false);
@@ -70,7 +72,14 @@ void start_up() {
   the_default() = g;
 }
 
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
+}
+
 const group& group_default() {
+  start_up();
   return the_default();
 }
 

@@ -56,7 +56,7 @@ static_assert(offsetof(group, c109) == 80 && offsetof(group, issue) == 83);
 static_assert(offsetof(group, c114) == 84 && offsetof(group, c115) == 86);
 static_assert(offsetof(group, c107) == 88 && offsetof(group, c005) == 90);
 
-// Builds group_default; called once at start-up.
+// Builds group_default, once: group_default asks for it on first use.
 void start_up();
 // Not valid, temporary, qualifier 1, c005 1, other integers 0, texts their defaults.
 const group& group_default();

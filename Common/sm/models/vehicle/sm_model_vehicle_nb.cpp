@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "csl_exceptions.hpp"
+#include "sm_model_vehicle_group_defaults.hpp"
 
 namespace sm_model_vehicle_nb {
 namespace {
@@ -81,7 +82,6 @@ struct built {
   tonal default_tonal;
   tonal_series series;
   group whole;
-  bool done = false;
 };
 
 built& the_defaults() {
@@ -217,7 +217,11 @@ bool operator==(const tonal& left, const tonal& right) {
 
 // ---- Defaults ----
 
-void start_up() {
+namespace {
+
+sm_model_vehicle_group_defaults::built_once building;
+
+void build_defaults() {
   if (!types::started()) types::start_up();
   if (!sm_model_vehicle_nb_common::started()) sm_model_vehicle_nb_common::start_up();
   // Only the spd default goes into the group's default; the other sources start
@@ -245,26 +249,36 @@ void start_up() {
   b.whole.shaft = b.modes;
   b.whole.series = b.series;
   b.whole.last_tonal_used = no_tonals;
-  b.done = true;
+}
+
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
 }
 
 bool started() {
-  return the_defaults().done;
+  return building.done();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
+  start_up();
   return the_defaults().mode;
 }
 const prop_modes& prop_modes_defaults() {
+  start_up();
   return the_defaults().modes;
 }
 const tonal& tonal_default() {
+  start_up();
   return the_defaults().default_tonal;
 }
 const tonal_series& tonal_series_default() {
+  start_up();
   return the_defaults().series;
 }
 const group& group_default() {
+  start_up();
   return the_defaults().whole;
 }
 

@@ -1,21 +1,18 @@
 #include "sm_model_vehicle_nb_bld.hpp"
 
+#include "sm_model_vehicle_group_defaults.hpp"
+
 namespace sm_model_vehicle_nb_bld {
 namespace {
 
-struct built {
-  bld_tonal tonal;
-  bool done = false;
-};
-
-built& the_default() {
-  static built value;
+bld_tonal& the_default() {
+  static bld_tonal value;
   return value;
 }
 
-}  // namespace
+sm_model_vehicle_group_defaults::built_once building;
 
-void start_up() {
+void build_defaults() {
   if (!types::started()) types::start_up();
   if (!sm_model_vehicle_nb_spd_bld::started()) sm_model_vehicle_nb_spd_bld::start_up();
   bld_tonal b;
@@ -26,15 +23,22 @@ void start_up() {
   b.c774 = types::c774.default_();
   b.c775 = types::c775.default_();
   b.c713 = types::c713.default_();
-  the_default() = {b, true};
+  the_default() = b;
+}
+
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
 }
 
 bool started() {
-  return the_default().done;
+  return building.done();
 }
 
 const bld_tonal& bld_tonal_default() {
-  return the_default().tonal;
+  start_up();
+  return the_default();
 }
 
 }  // namespace sm_model_vehicle_nb_bld

@@ -40,7 +40,7 @@ static_assert(offsetof(bld_tonal, c713) == 36 && offsetof(bld_tonal, padding) ==
 static_assert(std::is_trivially_copyable_v<bld_tonal>);
 
 // Builds the default (starting the types module and the shared shaft-rate module
-// first if a caller has not); called once at start-up.
+// first if a caller has not), once: every default below asks for it on first use.
 void start_up();
 bool started();
 // The first speed slope 1.0, every other byte zero.

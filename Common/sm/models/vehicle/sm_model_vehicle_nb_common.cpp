@@ -18,9 +18,9 @@ built& the_defaults() {
   return value;
 }
 
-}  // namespace
+sm_model_vehicle_group_defaults::built_once building;
 
-void start_up() {
+void build_defaults() {
   if (!types::started()) types::start_up();
   prop_mode_dependent m;
   m.c750 = types::c750.default_();
@@ -49,23 +49,34 @@ void start_up() {
   b.tonal.build(m, a);
 }
 
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
+}
+
 bool started() {
-  return the_defaults().tonal.built();
+  return building.done();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
+  start_up();
   return the_defaults().tonal.mode();
 }
 const prop_modes& prop_modes_defaults() {
+  start_up();
   return the_defaults().tonal.modes();
 }
 const harmonic_correction& harmonic_correction_default() {
+  start_up();
   return the_defaults().harmonic;
 }
 const harmonics& harmonics_defaults() {
+  start_up();
   return the_defaults().harmonics_;
 }
 const all_tonals& all_tonals_default() {
+  start_up();
   return the_defaults().tonal.whole();
 }
 

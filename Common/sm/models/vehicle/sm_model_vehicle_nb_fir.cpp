@@ -12,9 +12,9 @@ defaults& the_defaults() {
   return value;
 }
 
-}  // namespace
+sm_model_vehicle_group_defaults::built_once building;
 
-void start_up() {
+void build_defaults() {
   if (!types::started()) types::start_up();
   prop_mode_dependent m;
   m.c784 = types::c784.default_();
@@ -28,17 +28,26 @@ void start_up() {
   the_defaults().build(m, f);
 }
 
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
+}
+
 bool started() {
-  return the_defaults().built();
+  return building.done();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
+  start_up();
   return the_defaults().mode();
 }
 const prop_modes& prop_modes_defaults() {
+  start_up();
   return the_defaults().modes();
 }
 const fir_tonal& fir_tonal_default() {
+  start_up();
   return the_defaults().whole();
 }
 

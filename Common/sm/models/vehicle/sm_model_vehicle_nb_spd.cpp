@@ -1,36 +1,40 @@
 #include "sm_model_vehicle_nb_spd.hpp"
 
+#include "sm_model_vehicle_group_defaults.hpp"
+
 namespace sm_model_vehicle_nb_spd {
 namespace {
 
-struct built {
-  spd_tonal tonal;
-  bool done = false;
-};
-
-built& the_default() {
-  static built value;
+spd_tonal& the_default() {
+  static spd_tonal value;
   return value;
 }
 
-}  // namespace
+sm_model_vehicle_group_defaults::built_once building;
 
-void start_up() {
+void build_defaults() {
   if (!types::started()) types::start_up();
   if (!sm_model_vehicle_nb_spd_bld::started()) sm_model_vehicle_nb_spd_bld::start_up();
   spd_tonal s;
   s.spd_bld = sm_model_vehicle_nb_spd_bld::spd_bld_tonals_default();
   s.c781 = types::c781.default_();
   s.c780 = types::c780.default_();
-  the_default() = {s, true};
+  the_default() = s;
+}
+
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
 }
 
 bool started() {
-  return the_default().done;
+  return building.done();
 }
 
 const spd_tonal& spd_tonal_default() {
-  return the_default().tonal;
+  start_up();
+  return the_default();
 }
 
 }  // namespace sm_model_vehicle_nb_spd

@@ -31,7 +31,7 @@ static_assert(offsetof(spd_tonal, c780) == 20 && offsetof(spd_tonal, padding) ==
 static_assert(std::is_trivially_copyable_v<spd_tonal>);
 
 // Builds the default (starting the types module and the shared shaft-rate module
-// first if a caller has not); called once at start-up.
+// first if a caller has not), once: every default below asks for it on first use.
 void start_up();
 bool started();
 // Every byte zero.

@@ -12,9 +12,9 @@ defaults& the_defaults() {
   return value;
 }
 
-}  // namespace
+sm_model_vehicle_group_defaults::built_once building;
 
-void start_up() {
+void build_defaults() {
   if (!types::started()) types::start_up();
   prop_mode_dependent m;
   m.c782 = types::c782.default_();
@@ -24,17 +24,26 @@ void start_up() {
   the_defaults().build(m, s);
 }
 
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
+}
+
 bool started() {
-  return the_defaults().built();
+  return building.done();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
+  start_up();
   return the_defaults().mode();
 }
 const prop_modes& prop_modes_defaults() {
+  start_up();
   return the_defaults().modes();
 }
 const spd_bld_tonals& spd_bld_tonals_default() {
+  start_up();
   return the_defaults().whole();
 }
 

@@ -76,7 +76,11 @@ csl_levels::db wide_db::level() const {
   return csl_levels::db::from_count(static_cast<std::int16_t>(count_));
 }
 
-void start_up() {
+namespace {
+
+sm_model_vehicle_group_defaults::built_once building;
+
+void build_defaults() {
   if (!types::started()) types::start_up();
   prop_mode_dependent m;
   m.c204 = types::c204.default_();
@@ -105,17 +109,26 @@ void start_up() {
   the_defaults().build(m, g);
 }
 
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
+}
+
 bool started() {
-  return the_defaults().built();
+  return building.done();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
+  start_up();
   return the_defaults().mode();
 }
 const prop_modes& prop_modes_defaults() {
+  start_up();
   return the_defaults().modes();
 }
 const group& group_default() {
+  start_up();
   return the_defaults().whole();
 }
 

@@ -86,7 +86,7 @@ static_assert(offsetof(group, c260) == 76 && offsetof(group, c261) == 78);
 static_assert(offsetof(group, c210) == 80);
 
 // Builds the defaults from the descriptors (starting the types module first if a
-// caller has not); called once at start-up.
+// caller has not), once: every default below asks for it on first use.
 void start_up();
 bool started();
 const prop_mode_dependent& prop_mode_dependent_defaults();

@@ -51,9 +51,9 @@ defaults& the_defaults() {
   return value;
 }
 
-}  // namespace
+sm_model_vehicle_group_defaults::built_once building;
 
-void start_up() {
+void build_defaults() {
   if (!types::started()) types::start_up();
   prop_mode_dependent m;
   m.c409 = types::c409.default_();
@@ -72,17 +72,26 @@ void start_up() {
   the_defaults().build(m, g);
 }
 
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
+}
+
 bool started() {
-  return the_defaults().built();
+  return building.done();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
+  start_up();
   return the_defaults().mode();
 }
 const prop_modes& prop_modes_defaults() {
+  start_up();
   return the_defaults().modes();
 }
 const group& group_default() {
+  start_up();
   return the_defaults().whole();
 }
 

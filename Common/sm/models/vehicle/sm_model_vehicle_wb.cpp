@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "csl_exceptions.hpp"
+#include "sm_model_vehicle_group_defaults.hpp"
 
 namespace sm_model_vehicle_wb {
 namespace {
@@ -42,7 +43,6 @@ struct defaults {
   tonal one_tonal;
   tonal_series series;
   group whole;
-  bool built = false;
 };
 
 defaults& the_defaults() {
@@ -192,7 +192,11 @@ bool operator==(const tonal& left, const tonal& right) {
 
 // ---- Defaults ----
 
-void start_up() {
+namespace {
+
+sm_model_vehicle_group_defaults::built_once building;
+
+void build_defaults() {
   if (!types::started()) types::start_up();
   defaults& d = the_defaults();
   d.mode = mode_default();
@@ -209,41 +213,56 @@ void start_up() {
   d.series.slots.fill(d.one_tonal);
   d.whole.last_tonal_used = no_tonals;
   d.whole.series = d.series;
-  d.built = true;
+}
+
+}  // namespace
+
+void start_up() {
+  building.run(build_defaults);
 }
 
 bool started() {
-  return the_defaults().built;
+  return building.done();
 }
 
 const prop_mode_dependent& prop_mode_dependent_defaults() {
+  start_up();
   return the_defaults().mode;
 }
 const prop_modes& prop_modes_defaults() {
+  start_up();
   return the_defaults().modes;
 }
 const line_correction& line_correction_default() {
+  start_up();
   return the_defaults().line;
 }
 const lines& lines_defaults() {
+  start_up();
   return the_defaults().all_lines;
 }
 const all_tonals& all_tonals_default() {
+  start_up();
   return the_defaults().common;
 }
 const pres_tonal_specific& pres_tonal_specific_default() {
+  start_up();
   return the_defaults().pres;
 }
 const hres_lres_tonal_specific& hres_lres_tonal_specific_default() {
+  start_up();
   return the_defaults().hres_lres;
 }
 const tonal& tonal_default() {
+  start_up();
   return the_defaults().one_tonal;
 }
 const tonal_series& tonal_series_default() {
+  start_up();
   return the_defaults().series;
 }
 const group& group_default() {
+  start_up();
   return the_defaults().whole;
 }
 
