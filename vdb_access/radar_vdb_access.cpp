@@ -79,8 +79,10 @@ void read_dimensions(int index, Radar_Vdb_Access_Data_T& radar_data) {
     return;
   }
   // A failed item read inside the store gives a zero record, hence zeros here.
-  const sm_model_vehicle::data all_vehicle_data =
-      sm_model_vehicle_database::item_of(kind_at(index));
+  // Each thread reads into a record of its own, kept between calls: a fresh one
+  // would be set up and copied, 12864 bytes each, on every call.
+  thread_local sm_model_vehicle::data all_vehicle_data;
+  sm_model_vehicle_database::item_of(kind_at(index), all_vehicle_data);
   radar_data.C200_Length = csl_length::value_of(all_vehicle_data.physical.c200);
   radar_data.C203_Height = csl_length::value_of(all_vehicle_data.physical.c203);
   radar_data.C215_Width = csl_length::value_of(all_vehicle_data.physical.c215);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -172,15 +173,27 @@ class store {
 
   // Rereads the index under the lock of position 1.
   void load_index() {
-    held_lock guard(*this, 1, read_lock(1));
+    const std::string name = lock_file_name(1);
+    held_lock guard(*this, name, read_lock(name));
     read_index();
   }
 
   // The item at the key's position, after rereading the index.
-  item item_of(const key& the_key) { return keyed_read(the_key, true, "csl_database.item_of"); }
+  item item_of(const key& the_key) {
+    item result;  // every byte is read or cleared
+    item_of(the_key, result);
+    return result;
+  }
+  // The same into a record the caller keeps: a frequent reader saves setting up
+  // and copying a fresh record on every call.
+  void item_of(const key& the_key, item& into) {
+    keyed_read(into, the_key, true, "csl_database.item_of");
+  }
   // The same, trusting the index as last loaded.
   item fast_item_of(const key& the_key) {
-    return keyed_read(the_key, false, "csl_database.fast_item_of");
+    item result;
+    keyed_read(result, the_key, false, "csl_database.fast_item_of");
+    return result;
   }
 
   // Stores the item and its key at the key's position and stamps the entry with
@@ -191,8 +204,9 @@ class store {
   void update(const item& the_item, const key& the_key) {
     constexpr const char* place = "csl_database.update";
     const int position = checked_position(the_key, place);
-    lock(position);
-    held_lock guard(*this, position, true);
+    const std::string name = lock_file_name(position);
+    lock(name);
+    held_lock guard(*this, name, true);
     read_index();
     key_record entry = header().entry(position);
     const key_state state = checked_state(position, place);
@@ -212,8 +226,9 @@ class store {
   // key, time and item record stay.
   void set_state_of(const key& the_key, key_state to) {
     const int position = checked_position(the_key, "csl_database.set_state_of");
-    lock(position);
-    held_lock guard(*this, position, true);
+    const std::string name = lock_file_name(position);
+    lock(name);
+    held_lock guard(*this, name, true);
     read_index();
     header().entry(position).state = to;
     write_entry(position);
@@ -223,8 +238,9 @@ class store {
   void set_time_of(const key& the_key, const csl_time::time& to) {
     constexpr const char* place = "csl_database.set_time_of";
     const int position = checked_position(the_key, place);
-    lock(position);
-    held_lock guard(*this, position, true);
+    const std::string name = lock_file_name(position);
+    lock(name);
+    held_lock guard(*this, name, true);
     read_index();
     if (checked_state(position, place) != key_state::read_write) throw state_error(place);
     header().entry(position).mod_time = to;
@@ -260,9 +276,10 @@ class store {
   // in use.
   void initialise(iterator& the_iterator) {
     if (!db_initialised_) throw initialisation_error("csl_database.initialise");
-    lock(1);
+    const std::string name = lock_file_name(1);
+    lock(name);
     {
-      held_lock guard(*this, 1, true);
+      held_lock guard(*this, name, true);
       read_index();
     }
     seek(the_iterator, 1);
@@ -394,54 +411,71 @@ class store {
 
   // Takes the lock file of a position, waiting if needed; after the last retry the
   // caller carries on as if it held the lock.
-  void lock(int index) {
-    if (!take_lock(index)) report_lock_failure(index);
-  }
+  void lock(int index) { lock(lock_file_name(index)); }
 
   // Takes the lock file only when nobody holds it; never waits for a holder.
-  bool read_lock(int index) {
-    csl_platform::file probe;
-    csl_platform::status s =
-        csl_platform::open(lock_file_name(index), csl_platform::open_mode::read_only, probe);
-    if (s.ok()) {
-      csl_platform::close(probe);
-      return false;
-    }
-    if (!s.missing()) return false;
-    if (take_lock(index)) return true;
-    report_lock_failure(index);
-    return false;
-  }
+  bool read_lock(int index) { return read_lock(lock_file_name(index)); }
 
   // Removes the lock file; a failure to remove it is ignored.
-  void unlock(int index) { csl_platform::remove(lock_file_name(index)); }
+  void unlock(int index) { unlock(lock_file_name(index)); }
 
   const header_type& header() const { return (*headers_)[current_]; }
   header_type& header() { return (*headers_)[current_]; }
   const std::string& file_name() const { return file_name_; }
   const std::string& index_file_name() const { return index_file_name_; }
   // The base name, "_LOCK_" and the position's image with its leading blank.
+  // Built in one allocation: every keyed operation names its lock once.
   std::string lock_file_name(int index) const {
-    return file_name_ + "_LOCK_" + csl_system_numbers::image_of(index);
+    constexpr std::string_view infix = "_LOCK_";
+    std::array<char, 16> digits{};
+    const std::to_chars_result end =
+        std::to_chars(digits.data(), digits.data() + digits.size(), index);
+    const std::string_view image(digits.data(), static_cast<std::size_t>(end.ptr - digits.data()));
+    const bool blank = index >= 0;
+    std::string name;
+    name.reserve(file_name_.size() + infix.size() + (blank ? 1 : 0) + image.size());
+    name.append(file_name_).append(infix);
+    if (blank) name.push_back(' ');
+    name.append(image);
+    return name;
   }
 
  private:
   // All bytes zero: every key not valid, every entry empty.
   static void reset(header_type& h) { std::memset(static_cast<void*>(&h), 0, sizeof h); }
 
-  // Releases a lock on every way out when it was taken.
+  // The lock of the position whose lock file is `name`.
+  void lock(const std::string& name) {
+    if (!take_lock(name)) report_lock_failure(name);
+  }
+  bool read_lock(const std::string& name) {
+    csl_platform::file probe;
+    csl_platform::status s = csl_platform::open(name, csl_platform::open_mode::read_only, probe);
+    if (s.ok()) {
+      csl_platform::close(probe);
+      return false;
+    }
+    if (!s.missing()) return false;
+    if (take_lock(name)) return true;
+    report_lock_failure(name);
+    return false;
+  }
+  static void unlock(const std::string& name) { csl_platform::remove(name); }
+
+  // Releases a lock on every way out when it was taken. The name outlives it.
   class held_lock {
    public:
-    held_lock(store& s, int index, bool locked) : store_(s), index_(index), locked_(locked) {}
+    held_lock(store& s, const std::string& name, bool locked)
+        : store_(s), name_(name), locked_(locked) {}
     held_lock(const held_lock&) = delete;
     held_lock& operator=(const held_lock&) = delete;
     ~held_lock() {
-      if (locked_) store_.unlock(index_);
+      if (locked_) store_.unlock(name_);
     }
 
    private:
     store& store_;
-    int index_;
+    const std::string& name_;
     bool locked_;
   };
 
@@ -465,7 +499,8 @@ class store {
   }
 
   void reread_under_read_lock(int position) {
-    held_lock guard(*this, position, read_lock(position));
+    const std::string name = lock_file_name(position);
+    held_lock guard(*this, name, read_lock(name));
     read_index();
   }
 
@@ -482,16 +517,18 @@ class store {
   }
 
   // A reader that holds the lock reads once.
-  item keyed_read(const key& the_key, bool reread_index, const char* place) {
+  void keyed_read(item& into, const key& the_key, bool reread_index, const char* place) {
     const int position = checked_position(the_key, place);
-    const bool locked = read_lock(position);
-    held_lock guard(*this, position, locked);
-    if (!locked) return settled_read(position, reread_index, place);
+    const std::string name = lock_file_name(position);
+    const bool locked = read_lock(name);
+    held_lock guard(*this, name, locked);
+    if (!locked) {
+      settled_read(into, position, reread_index, place);
+      return;
+    }
     if (reread_index) read_index();
     if (checked_state(position, place) == key_state::empty) throw state_error(place);
-    item result{};
-    read_item(result, position);
-    return result;
+    read_item(into, position);
   }
 
   // A reader without the lock (someone else is writing, or a lock file was left
@@ -500,26 +537,27 @@ class store {
   // marks and two reads of the record and its entry agree (against writers that do
   // not mark); it waits a little between tries and gives up after a few, reporting
   // a failed read.
-  item settled_read(int position, bool reread_index, const char* place) {
+  void settled_read(item& into, int position, bool reread_index, const char* place) {
     for (int reads = 1;; ++reads) {
       bool disturbed = false;
       if (reread_index) watched_read_index(position, &disturbed);
       if (checked_state(position, place) == key_state::empty) throw state_error(place);
       const key_record entry = header().entry(position);
-      item first{};
-      if (!read_item(first, position, &disturbed)) return first;
-      item second{};
-      if (!read_item(second, position, &disturbed)) return second;
+      if (!read_item(into, position, &disturbed)) return;
+      item second;  // every byte is read or cleared
+      if (!read_item(second, position, &disturbed)) {
+        clear(into);
+        return;
+      }
       if (reread_index) watched_read_index(position, &disturbed);
-      if (!disturbed && same_bytes(first, second) && same_bytes(entry, header().entry(position))) {
-        return first;
+      if (!disturbed && same_bytes(into, second) && same_bytes(entry, header().entry(position))) {
+        return;
       }
       if (reads == settle_reads) {
         report("csl_database: read_item ", "record changing while read", "UNSETTLED_READ",
                raised_reading, file_name_, position);
-        item nothing;
-        clear(nothing);
-        return nothing;
+        clear(into);
+        return;
       }
       csl_platform::sleep_seconds(settle_wait_seconds);
     }
@@ -612,8 +650,7 @@ class store {
   }
 
   // At most lock_retries + 1 attempts and lock_retries waits.
-  bool take_lock(int index) {
-    const std::string name = lock_file_name(index);
+  bool take_lock(const std::string& name) {
     for (int attempt = 0;; ++attempt) {
       if (csl_platform::create_exclusive(name).ok()) return true;
       if (attempt == lock_retries) return false;
@@ -621,8 +658,8 @@ class store {
     }
   }
 
-  void report_lock_failure(int index) const {
-    csl_output::put_line("csl_database: error waiting on lock file " + lock_file_name(index) +
+  static void report_lock_failure(const std::string& name) {
+    csl_output::put_line("csl_database: error waiting on lock file " + name +
                          " - carrying on anyway!");
   }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -109,6 +110,11 @@ TEST_F(store_test, ItemOfReadsTheRecordAtTheKeysPosition) {
   EXPECT_EQ(last.general.c101.str(), "TARGET MOD  ");
   EXPECT_FALSE(exists(db.lock_file_name(1991)));
   EXPECT_FALSE(exists(db.lock_file_name(2000)));
+  // Into a record the caller keeps, whatever it held: the same bytes.
+  sm_model_vehicle::data kept;
+  std::memset(static_cast<void*>(&kept), 0xA5, sizeof kept);
+  db.item_of(sm_model_vehicle_kind::create(999, temp), kept);
+  EXPECT_EQ(vdb_bytes::bytes_of(kept), vdb_bytes::bytes_of(last));
 }
 
 TEST_F(store_test, OnlyPermanenceAndLibraryNumberSelectTheEntry) {
@@ -188,6 +194,10 @@ TEST_F(store_test, ShortItemFileReportsTheReadAndGivesAZeroRecord) {
   EXPECT_EQ(d.physical.c200.metres(), 0.0F);
   EXPECT_EQ(d.physical.c215.metres(), 0.0F);
   EXPECT_FALSE(exists(db.lock_file_name(1991)));
+  // A kept record that held another vehicle is cleared, not left half read.
+  std::memset(static_cast<void*>(&d), 0xA5, sizeof d);
+  capture::lines_printed_by([&] { db.item_of(sm_model_vehicle_kind::create(995, perm), d); });
+  EXPECT_EQ(vdb_bytes::bytes_of(d), vdb_bytes::bytes(vdb_bytes::item_size, 0));
 }
 
 TEST_F(store_test, MissingItemFileAfterStartUpReportsEachStep) {

@@ -25,6 +25,10 @@ sm_model_vehicle::data item_of(const sm_model_vehicle_kind::model_kind& the_key)
   return instance().item_of(the_key);
 }
 
+void item_of(const sm_model_vehicle_kind::model_kind& the_key, sm_model_vehicle::data& into) {
+  instance().item_of(the_key, into);
+}
+
 sm_model_vehicle::data fast_item_of(const sm_model_vehicle_kind::model_kind& the_key) {
   return instance().fast_item_of(the_key);
 }

@@ -43,6 +43,8 @@ void initialise();
 bool is_initialised();
 void load_index();
 sm_model_vehicle::data item_of(const sm_model_vehicle_kind::model_kind& the_key);
+// item_of into a record the caller keeps, for callers that read often.
+void item_of(const sm_model_vehicle_kind::model_kind& the_key, sm_model_vehicle::data& into);
 sm_model_vehicle::data fast_item_of(const sm_model_vehicle_kind::model_kind& the_key);
 
 void update(const sm_model_vehicle::data& the_item,
