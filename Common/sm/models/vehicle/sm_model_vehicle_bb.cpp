@@ -196,11 +196,6 @@ static_assert(fl::in_offset_order_within(table, sizeof(group)));
 sm_model_vehicle_group_defaults::built_once building;
 
 void build_defaults() {
-  if (!aural::started()) aural::start_up();
-  if (!flow::started()) flow::start_up();
-  if (!machinery::started()) machinery::start_up();
-  if (!propeller::started()) propeller::start_up();
-  if (!modulation::started()) modulation::start_up();
   defaults& d = the_defaults();
   d.whole.aural = aural::group_default();
   d.whole.flow = flow::group_default();

@@ -14,7 +14,6 @@ sm_model_vehicle_group_defaults::built_once building;
 
 void build_defaults() {
   if (!types::started()) types::start_up();
-  if (!sm_model_vehicle_nb_spd_bld::started()) sm_model_vehicle_nb_spd_bld::start_up();
   bld_tonal b;
   b.spd_bld = sm_model_vehicle_nb_spd_bld::spd_bld_tonals_default();
   b.c771 = types::c771.default_();
