@@ -3,6 +3,7 @@
 // feed it files it did not make.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -98,6 +99,16 @@ struct vehicle {
 
   int position() const { return static_cast<int>(2 * library_number + (temporary ? 2 : 1)); }
 };
+
+// The first position (1-based) of an item file whose record is not `record`, or 0
+// when every one of the 2000 is.
+inline int first_record_other_than(const bytes& items, const bytes& record) {
+  for (int p = 1; p <= positions; ++p) {
+    const auto at = items.begin() + static_cast<std::ptrdiff_t>((p - 1) * item_size);
+    if (!std::equal(record.begin(), record.end(), at)) return p;
+  }
+  return 0;
+}
 
 inline bytes item_of(const vehicle& v) {
   bytes b = default_item();
