@@ -24,6 +24,7 @@ static_assert(std::string_view(RADAR_VDB_ACCESS_VERSION_STRING) ==
                   RADAR_VDB_ACCESS_VERSION_MINOR) "." RVA_IMAGE_OF(RADAR_VDB_ACCESS_VERSION_PATCH));
 #undef RVA_IMAGE_OF
 #undef RVA_TEXT_OF
+#include "csl_start_up_code.hpp"
 #include "sm_model_vehicle_database.hpp"
 #include "sm_model_vehicle_kind.hpp"
 
@@ -90,7 +91,7 @@ void read_dimensions(int index, Radar_Vdb_Access_Data_T& radar_data) {
 
 }  // namespace
 
-void start_up() {
+CSL_START_UP_CODE void start_up() {
   init = false;
 }
 

@@ -12,6 +12,7 @@
 #include "csl_host.hpp"
 #include "csl_ids.hpp"
 #include "csl_output.hpp"
+#include "csl_start_up_code.hpp"
 #include "radar_vdb_access.h"
 #include "radar_vdb_access_internal.hpp"
 #include "sm_model_radar_general_types.hpp"
@@ -88,7 +89,7 @@ void start_modules() {
 
 extern "C" {
 
-void adainit(void) {
+CSL_START_UP_CODE void adainit(void) {
   if (started) return;
   try {
     start_modules();

@@ -11,6 +11,7 @@
 #include "csl_host.hpp"
 #include "csl_output.hpp"
 #include "csl_platform_process.hpp"
+#include "csl_start_up_code.hpp"
 #include "csl_system_numbers.hpp"
 
 namespace csl_config {
@@ -37,7 +38,7 @@ struct state {
   std::string my_name;
 };
 
-state& the_state() {
+CSL_START_UP_CODE state& the_state() {
   static state value;
   return value;
 }
@@ -329,7 +330,7 @@ void get_version() {
   }
 }
 
-void start_up() {
+CSL_START_UP_CODE void start_up() {
   state& s = the_state();
   s = state{};
   s.my_name = csl_host::name_of(csl_host::get_id());

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "csl_platform_process.hpp"
+#include "csl_start_up_code.hpp"
 
 namespace csl_host {
 namespace {
@@ -23,7 +24,7 @@ cache& the_cache() {
 mad_host_name::mad_host_name(std::string place)
     : named_error("CSL_HOST.MAD_HOST_NAME", std::move(place)) {}
 
-void start_up() {
+CSL_START_UP_CODE void start_up() {
   the_cache() = cache{};
 }
 

@@ -1,5 +1,7 @@
 #include "sm_model_radar_general_types.hpp"
 
+#include "csl_start_up_code.hpp"
+
 namespace sm_model_radar_general_types {
 
 std::string permanence_image_of(permanence p) {
@@ -20,7 +22,7 @@ std::string e102_image_of(e102_type reference) {
   return e102.image_of(reference);
 }
 
-void start_up() {
+CSL_START_UP_CODE void start_up() {
   // Permanence, library number and issue have no rows of their own: the vehicle's
   // general types already list items of those names.
   constexpr ch::module radar{"radar", "sm_model_radar_general_types"};

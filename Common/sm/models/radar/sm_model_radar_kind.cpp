@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "csl_start_up_code.hpp"
 #include "sm_model_vehicle_characteristics.hpp"
 
 namespace sm_model_radar_kind {
@@ -161,7 +162,7 @@ std::string image_of(const model_kind& k) {
          fitted(lzint(k.model_reference_number.value(), 4), 4);
 }
 
-void start_up() {
+CSL_START_UP_CODE void start_up() {
   if (!types::started()) types::start_up();
   the_unallocated = make(types::library_number_default, 0, types::e100.default_(),
                          types::permanence_default, types::issue_default, false);

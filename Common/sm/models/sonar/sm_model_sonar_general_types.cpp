@@ -1,5 +1,7 @@
 #include "sm_model_sonar_general_types.hpp"
 
+#include "csl_start_up_code.hpp"
+
 namespace sm_model_sonar_general_types {
 
 std::string permanence_image_of(permanence p) {
@@ -16,7 +18,7 @@ std::string issue_image_of(issue i) {
   return ch::integer_image(i);
 }
 
-void start_up() {
+CSL_START_UP_CODE void start_up() {
   // Permanence and issue have no rows of their own: the vehicle's general types
   // already list items of those names.
   constexpr ch::module sonar{"sonar", "sm_model_sonar_general_types"};

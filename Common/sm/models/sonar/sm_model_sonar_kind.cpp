@@ -1,5 +1,7 @@
 #include "sm_model_sonar_kind.hpp"
 
+#include "csl_start_up_code.hpp"
+
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -164,7 +166,7 @@ selection_image selection_image_of(const model_kind& k) {
   return image_of(k) + " " + k.model_name.str();
 }
 
-void start_up() {
+CSL_START_UP_CODE void start_up() {
   if (!sm_model_sonar_general_types::started()) sm_model_sonar_general_types::start_up();
   is_started = true;
 }

@@ -3,6 +3,7 @@
 #include "csl_config.hpp"
 #include "csl_output.hpp"
 #include "csl_platform.hpp"
+#include "csl_start_up_code.hpp"
 #include "sm_model_vehicle_group_defaults.hpp"
 
 namespace sm_model_vehicle {
@@ -60,7 +61,7 @@ void start_up() {
   building.run(build_default);
 }
 
-void start_up_report() {
+CSL_START_UP_CODE void start_up_report() {
   csl_output::put_line("sm_model_vehicle: Using " + db_file_name());
 }
 
@@ -119,7 +120,7 @@ void copy_handle_to_data(const handle& the_handle, data& to_data) {
   });
 }
 
-std::string db_file_name() {
+CSL_START_UP_CODE std::string db_file_name() {
   std::optional<std::string> chosen = csl_platform::environment_value("ACM_VDB_FILE");
   if (chosen && !chosen->empty()) return *chosen;
   return csl_config::path_prefix() + "/target/data/vehicle/vehicle_db";

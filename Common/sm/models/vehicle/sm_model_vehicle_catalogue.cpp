@@ -1,5 +1,7 @@
 #include "sm_model_vehicle_catalogue.hpp"
 
+#include "csl_start_up_code.hpp"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -317,7 +319,7 @@ void add(row r) {
   add_built(std::move(r));
 }
 
-void add_later(std::span<later* const> nodes) {
+CSL_START_UP_CODE void add_later(std::span<later* const> nodes) {
   const std::lock_guard<std::recursive_mutex> hold(the_lock());
   pending_rows& pending = the_pending();
   for (later* node : nodes) {

@@ -1070,9 +1070,10 @@ class identity : public descriptor {
 };
 
 // Starts a types module's characteristics in the order given, then hands the
-// catalogue their rows in that order.
+// catalogue their rows in that order. Inlined into the module's start_up, so that
+// it lies with the rest of the start-up code.
 template <class... Descriptors>
-void start(const module& m, Descriptors&... descriptors) {
+[[gnu::always_inline]] inline void start(const module& m, Descriptors&... descriptors) {
   (descriptors.start(m), ...);
   catalogue::later* const nodes[] = {&descriptors.row_node()...};
   catalogue::add_later(nodes);

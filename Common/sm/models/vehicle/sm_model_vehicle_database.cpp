@@ -1,13 +1,15 @@
 #include "sm_model_vehicle_database.hpp"
 
+#include "csl_start_up_code.hpp"
+
 namespace sm_model_vehicle_database {
 
-store& instance() {
+CSL_START_UP_CODE store& instance() {
   static store the_store;
   return the_store;
 }
 
-void start_up() {
+CSL_START_UP_CODE void start_up() {
   instance().start_up(sm_model_vehicle::db_file_name(), sm_model_vehicle::default_);
 }
 

@@ -1,8 +1,10 @@
 #include "sm_model_vehicle_enhanced_aural_types.hpp"
 
+#include "csl_start_up_code.hpp"
+
 namespace sm_model_vehicle_enhanced_aural_types {
 
-void start_up() {
+CSL_START_UP_CODE void start_up() {
   constexpr ch::module eaural{"enhanced_aural", "sm_model_vehicle_enhanced_aural_types"};
   ch::start(eaural, c1000, c1001, c1010, c1011, c1012, c1013, c1014, c1015, c1016, c1017, c1020,
             c1021, c1022, c1023, c1024, c1030, c1040, c1041, c1042, c1050, c1051, c1052, c1060,

@@ -1,8 +1,10 @@
 #include "sm_model_vehicle_nb_bld_types.hpp"
 
+#include "csl_start_up_code.hpp"
+
 namespace sm_model_vehicle_nb_bld_types {
 
-void start_up() {
+CSL_START_UP_CODE void start_up() {
   constexpr ch::module nb{"nb", "sm_model_vehicle_nb_bld_types"};
   ch::start(nb, c713, c771, c772, c773, c774, c775);
 }
