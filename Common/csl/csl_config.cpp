@@ -85,14 +85,31 @@ std::string up_to_last_dev(const std::string& path) {
   return at == std::string::npos ? "" : path.substr(0, at + 3);
 }
 
-void get_trainer(state& s) {
+// The working directory, asked of the system the first time a step needs it and
+// then kept for the rest of the start-up (up to three steps fall back on it).
+class working_directory {
+ public:
+  const std::optional<std::string>& get() {
+    if (!asked_) {
+      path_ = csl_platform_process::current_directory();
+      asked_ = true;
+    }
+    return path_;
+  }
+
+ private:
+  bool asked_ = false;
+  std::optional<std::string> path_;
+};
+
+void get_trainer(state& s, working_directory& cwd) {
   if (std::optional<std::string> line = first_line(trainer_name_file, 80);
       line && line->size() <= trainer_name_size) {
     set_name(s, *line);
     put("csl_config: TRAINER_NAME found: trainer name = " + *line);
-  } else if (std::optional<std::string> cwd = csl_platform_process::current_directory()) {
+  } else if (cwd.get()) {
     // A first directory too long for the name is not taken: the fallback follows.
-    if (std::string name = first_directory(*cwd); name.size() <= trainer_name_size)
+    if (std::string name = first_directory(*cwd.get()); name.size() <= trainer_name_size)
       set_name(s, name);
   } else {
     put("csl_config.get_trainer: getcwd failed");
@@ -103,12 +120,13 @@ void get_trainer(state& s) {
   }
 }
 
-void get_prefix(state& s, std::string& target, const std::string& file, const char* getcwd_failed) {
+void get_prefix(state& s, working_directory& cwd, std::string& target, const std::string& file,
+                const char* getcwd_failed) {
   if (std::optional<std::string> line = first_line(file, prefix_size)) {
     target = *line;
     put("csl_config: reading " + file);
-  } else if (std::optional<std::string> cwd = csl_platform_process::current_directory()) {
-    target = up_to_last_dev(*cwd);
+  } else if (cwd.get()) {
+    target = up_to_last_dev(*cwd.get());
   } else {
     put(getcwd_failed);
   }
@@ -334,9 +352,10 @@ CSL_START_UP_CODE void start_up() {
   state& s = the_state();
   s = state{};
   s.my_name = csl_host::name_of(csl_host::get_id());
-  get_trainer(s);
-  get_prefix(s, s.prefix, "PATH_PREFIX", "csl_config.get_prefix: getcwd failed");
-  get_prefix(s, s.d_prefix, "DATA_PREFIX", "csl_config.data_prefix: getcwd failed");
+  working_directory cwd;
+  get_trainer(s, cwd);
+  get_prefix(s, cwd, s.prefix, "PATH_PREFIX", "csl_config.get_prefix: getcwd failed");
+  get_prefix(s, cwd, s.d_prefix, "DATA_PREFIX", "csl_config.data_prefix: getcwd failed");
   get_command_parameters(s);
   try {
     get_port(s);

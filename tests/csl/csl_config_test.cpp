@@ -95,6 +95,25 @@ TEST_F(config_test, FailingWorkingDirectoryQueryFallsBackStepByStep) {
                    report("generic", "/generic", " 6020", "STANDARD")));
 }
 
+TEST_F(config_test, WorkingDirectoryIsAskedForOnceAndServesEveryFallback) {
+  int asked = 0;
+  csl_platform_process::set_hooks({[&asked] {
+                                     ++asked;
+                                     return std::optional<std::string>("/alpha/dev/run");
+                                   },
+                                   [] { return std::vector<std::string>{"radar_tool"}; },
+                                   [] { return std::optional<std::string>("testhost"); }});
+  csl_host::start_up();
+  capture::lines_printed_by([] { csl_config::start_up(); });
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(csl_config::name_of_trainer(), "alpha");
+  EXPECT_EQ(csl_config::path_prefix(), "/alpha/dev");
+  EXPECT_EQ(csl_config::data_prefix(), "/alpha/dev");
+  // A further start-up asks again: the directory may have changed in between.
+  capture::lines_printed_by([] { csl_config::start_up(); });
+  EXPECT_EQ(asked, 2);
+}
+
 TEST_F(config_test, FirstDirectoryTooLongForATrainerNameFallsBackToGeneric) {
   const lines printed = start_up("/abcdefghijk/dev/run");
   EXPECT_EQ(printed.front(), "csl_config: can't find trainer name: using generic");
