@@ -7,8 +7,10 @@
 
 #include <chrono>
 #include <cstring>
+#include <deque>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "csl_decibel.hpp"
@@ -366,6 +368,34 @@ TEST_F(characteristics_test, StartingTwiceKeepsTheSameItems) {
   EXPECT_EQ(c440.choice_list_image(), list);
   EXPECT_EQ(c200.max_image(), " 99999");
   EXPECT_EQ(catalogue::rows().size(), rows);
+}
+
+// What descriptors build on first use is kept in storage they all share. Many
+// threads build the images of many descriptors at once: each is built once, reads
+// back whole, and stays where it was while the storage grows.
+TEST_F(characteristics_test, ImagesBuiltByManyThreadsAtOnceAreBuiltOnceAndStayPut) {
+  constexpr int count = 300;
+  // Never destroyed: a started descriptor must outlive every reader of it.
+  static auto& reals = *new std::deque<ch::plain_real<float, 5, 0>>;
+  for (int i = 0; i < count; ++i) {
+    reals.emplace_back(ch::id(9100 + i), 0.0F, static_cast<float>(i), 0.0F).start(test_module);
+  }
+  const std::string& first = reals.front().max_image();
+  std::vector<std::vector<const std::string*>> seen(8);
+  std::vector<std::thread> threads;
+  for (auto& mine : seen) {
+    threads.emplace_back([&mine] {
+      for (const auto& r : reals) mine.push_back(&r.max_image());
+    });
+  }
+  for (std::thread& t : threads) t.join();
+  for (int i = 0; i < count; ++i) {
+    const std::string* built = seen[0][static_cast<std::size_t>(i)];
+    EXPECT_EQ(*built, reals[static_cast<std::size_t>(i)].image_of(static_cast<float>(i)));
+    for (const auto& other : seen) EXPECT_EQ(other[static_cast<std::size_t>(i)], built);
+  }
+  EXPECT_EQ(&first, seen[0][0]);
+  EXPECT_EQ(first, "    0");
 }
 
 TEST(characteristic_id, NamesHaveAtLeastThreeDigits) {

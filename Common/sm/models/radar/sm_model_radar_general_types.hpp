@@ -33,8 +33,8 @@ using e102_type = csl::ranged<std::uint16_t, 0, 9999>;  // the kind's reference 
 // Named items rather than numbered characteristics: the numbers of the vehicle
 // record are the vehicle's own.
 
-inline ch::text<20> e100{"e100", "NONAME"};
-inline ch::integer<e102_type> e102{"e102", 0, 9999, 0};
+inline constinit ch::text<20> e100{"e100", "NONAME"};
+inline constinit ch::integer<e102_type> e102{"e102", 0, 9999, 0};
 
 // "PERM", "TEMP"; another value is the range error.
 std::string permanence_image_of(permanence p);

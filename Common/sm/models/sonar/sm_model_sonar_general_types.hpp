@@ -36,12 +36,12 @@ using base_freq = a130_type;
 // Named items rather than numbered characteristics: the numbers of the vehicle
 // record are the vehicle's own.
 
-inline ch::text<12> a100{"a100", "NONAME"};
-inline ch::text<40> a101{"a101", "UNKNOWN"};
-inline ch::integer<a102_type> a102{"a102", 0, 999, 0};
-inline ch::integer<a110_type> a110{"a110", 1, 8, 1};
-inline ch::integer<a120_type> a120{"a120", 1, 18, 1};
-inline ch::plain_real<a130_type, 6, 2> a130{"a130", 1.0F, 100000.0F, 1.0F};
+inline constinit ch::text<12> a100{"a100", "NONAME"};
+inline constinit ch::text<40> a101{"a101", "UNKNOWN"};
+inline constinit ch::integer<a102_type> a102{"a102", 0, 999, 0};
+inline constinit ch::integer<a110_type> a110{"a110", 1, 8, 1};
+inline constinit ch::integer<a120_type> a120{"a120", 1, 18, 1};
+inline constinit ch::plain_real<a130_type, 6, 2> a130{"a130", 1.0F, 100000.0F, 1.0F};
 
 // "PERM", "TEMP"; another value is the range error.
 std::string permanence_image_of(permanence p);

@@ -83,59 +83,62 @@ constexpr ch::identity<vehicle_kind> vehicle_identity(int number) {
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::identity<sonar_kind> c600 = sonar_identity(600);
-inline ch::identity<sonar_kind> c601 = sonar_identity(601);
-inline ch::identity<sonar_kind> c602 = sonar_identity(602);
-inline ch::identity<sonar_kind> c603 = sonar_identity(603);
-inline ch::identity<sonar_kind> c604 = sonar_identity(604);
-inline ch::identity<sonar_kind> c605 = sonar_identity(605);
-inline ch::identity<sonar_kind> c606 = sonar_identity(606);
-inline ch::identity<sonar_kind> c607 = sonar_identity(607);
-inline ch::identity<sonar_kind> c608 = sonar_identity(608);
-inline ch::identity<sonar_kind> c609 = sonar_identity(609);
-inline ch::identity<radar_kind> c610 = radar_identity(610);
-inline ch::identity<radar_kind> c611 = radar_identity(611);
-inline ch::identity<radar_kind> c612 = radar_identity(612);
-inline ch::identity<radar_kind> c613 = radar_identity(613);
-inline ch::identity<radar_kind> c614 = radar_identity(614);
-inline ch::identity<radar_kind> c615 = radar_identity(615);
-inline ch::identity<radar_kind> c616 = radar_identity(616);
-inline ch::identity<radar_kind> c617 = radar_identity(617);
-inline ch::identity<radar_kind> c618 = radar_identity(618);
-inline ch::identity<radar_kind> c619 = radar_identity(619);
-inline ch::identity<vehicle_kind> c620 = vehicle_identity(620);
-inline ch::identity<vehicle_kind> c621 = vehicle_identity(621);
-inline ch::identity<vehicle_kind> c622 = vehicle_identity(622);
-inline ch::identity<vehicle_kind> c623 = vehicle_identity(623);
-inline ch::identity<vehicle_kind> c624 = vehicle_identity(624);
-inline ch::identity<vehicle_kind> c630 = vehicle_identity(630);
-inline ch::identity<vehicle_kind> c631 = vehicle_identity(631);
-inline ch::identity<vehicle_kind> c632 = vehicle_identity(632);
-inline ch::identity<vehicle_kind> c633 = vehicle_identity(633);
-inline ch::identity<vehicle_kind> c634 = vehicle_identity(634);
-inline ch::quantity<csl_length::distance, ch::image::yards> c650{
+inline constinit ch::identity<sonar_kind> c600 = sonar_identity(600);
+inline constinit ch::identity<sonar_kind> c601 = sonar_identity(601);
+inline constinit ch::identity<sonar_kind> c602 = sonar_identity(602);
+inline constinit ch::identity<sonar_kind> c603 = sonar_identity(603);
+inline constinit ch::identity<sonar_kind> c604 = sonar_identity(604);
+inline constinit ch::identity<sonar_kind> c605 = sonar_identity(605);
+inline constinit ch::identity<sonar_kind> c606 = sonar_identity(606);
+inline constinit ch::identity<sonar_kind> c607 = sonar_identity(607);
+inline constinit ch::identity<sonar_kind> c608 = sonar_identity(608);
+inline constinit ch::identity<sonar_kind> c609 = sonar_identity(609);
+inline constinit ch::identity<radar_kind> c610 = radar_identity(610);
+inline constinit ch::identity<radar_kind> c611 = radar_identity(611);
+inline constinit ch::identity<radar_kind> c612 = radar_identity(612);
+inline constinit ch::identity<radar_kind> c613 = radar_identity(613);
+inline constinit ch::identity<radar_kind> c614 = radar_identity(614);
+inline constinit ch::identity<radar_kind> c615 = radar_identity(615);
+inline constinit ch::identity<radar_kind> c616 = radar_identity(616);
+inline constinit ch::identity<radar_kind> c617 = radar_identity(617);
+inline constinit ch::identity<radar_kind> c618 = radar_identity(618);
+inline constinit ch::identity<radar_kind> c619 = radar_identity(619);
+inline constinit ch::identity<vehicle_kind> c620 = vehicle_identity(620);
+inline constinit ch::identity<vehicle_kind> c621 = vehicle_identity(621);
+inline constinit ch::identity<vehicle_kind> c622 = vehicle_identity(622);
+inline constinit ch::identity<vehicle_kind> c623 = vehicle_identity(623);
+inline constinit ch::identity<vehicle_kind> c624 = vehicle_identity(624);
+inline constinit ch::identity<vehicle_kind> c630 = vehicle_identity(630);
+inline constinit ch::identity<vehicle_kind> c631 = vehicle_identity(631);
+inline constinit ch::identity<vehicle_kind> c632 = vehicle_identity(632);
+inline constinit ch::identity<vehicle_kind> c633 = vehicle_identity(633);
+inline constinit ch::identity<vehicle_kind> c634 = vehicle_identity(634);
+inline constinit ch::quantity<csl_length::distance, ch::image::yards> c650{
     {650, "homing_range"}, ch::yards(0), ch::yards(9999), ch::yards(0)};
-inline ch::quantity<csl_angle::angle, ch::image::degrees_360> c651{{651, "search_half_beamwidth"},
-                                                                   ch::float_degrees(0),
-                                                                   ch::float_degrees(99.9F),
-                                                                   ch::float_degrees(0)};
-inline ch::quantity<csl_angle::angle, ch::image::degrees_360> c652{{652, "homing_half_beamwidth"},
-                                                                   ch::float_degrees(0),
-                                                                   ch::float_degrees(99.9F),
-                                                                   ch::float_degrees(0)};
-inline ch::quantity<csl_angle::angle, ch::image::degrees_360> c653{{653, "vertical_half_beamwidth"},
-                                                                   ch::float_degrees(0),
-                                                                   ch::float_degrees(99.9F),
-                                                                   ch::float_degrees(0)};
-inline ch::time<c661_type> c661{661, 0, 9999, 0};
-inline ch::quantity<csl_length::distance, ch::image::yards> c670{
+inline constinit ch::quantity<csl_angle::angle, ch::image::degrees_360> c651{
+    {651, "search_half_beamwidth"},
+    ch::float_degrees(0),
+    ch::float_degrees(99.9F),
+    ch::float_degrees(0)};
+inline constinit ch::quantity<csl_angle::angle, ch::image::degrees_360> c652{
+    {652, "homing_half_beamwidth"},
+    ch::float_degrees(0),
+    ch::float_degrees(99.9F),
+    ch::float_degrees(0)};
+inline constinit ch::quantity<csl_angle::angle, ch::image::degrees_360> c653{
+    {653, "vertical_half_beamwidth"},
+    ch::float_degrees(0),
+    ch::float_degrees(99.9F),
+    ch::float_degrees(0)};
+inline constinit ch::time<c661_type> c661{661, 0, 9999, 0};
+inline constinit ch::quantity<csl_length::distance, ch::image::yards> c670{
     {670, "cm_deployment_range"}, ch::yards(0), ch::yards(9999), ch::yards(0)};
-inline ch::enumeration c671{671,
-                            {"either_side", "astern", "ob_side"},
-                            c671_type::either_side,
-                            c671_type::ob_side,
-                            c671_type::either_side};
-inline ch::integer<c675_type> c675{675, 0, 24, 0};
+inline constinit ch::enumeration c671{671,
+                                      {"either_side", "astern", "ob_side"},
+                                      c671_type::either_side,
+                                      c671_type::ob_side,
+                                      c671_type::either_side};
+inline constinit ch::integer<c675_type> c675{675, 0, 24, 0};
 
 // Builds the bound images and the choice list and adds the rows to the catalogue.
 void start_up();

@@ -38,21 +38,22 @@ using c574_type = csl_levels::db;
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::time<c560_type> c560{560, 0, 9999, 0};
-inline ch::time<c561_type> c561{561, 0, 9999, 0};
-inline ch::integer<c562_type> c562{562, 0, 20, 0};
-inline ch::plain_real<c563_type, 4, 1> c563{{563, "frequency_factor"}, 0.0F, 9999.9F, 0.0F};
-inline ch::quantity<csl_levels::db> c564{564, ch::decibels(-300), ch::decibels(300),
-                                         ch::decibels(0)};
-inline ch::integer<c565_type> c565{565, -99, 99, 0};
-inline ch::integer<c566_type> c566{566, 0, 999, 0};
-inline ch::integer<c567_type> c567{567, 0, 9999, 0};
-inline ch::text<12> c568{568, "NONAME"};
-inline ch::integer<c570_type> c570{570, 0, 99, 0};
-inline ch::integer<c572_type> c572{572, 0, 40, 0};
-inline ch::integer<c573_type> c573{573, 0, 10, 0};
-inline ch::quantity<csl_levels::db> c574{574, ch::decibels(-300), ch::decibels(300),
-                                         ch::decibels(0)};
+inline constinit ch::time<c560_type> c560{560, 0, 9999, 0};
+inline constinit ch::time<c561_type> c561{561, 0, 9999, 0};
+inline constinit ch::integer<c562_type> c562{562, 0, 20, 0};
+inline constinit ch::plain_real<c563_type, 4, 1> c563{
+    {563, "frequency_factor"}, 0.0F, 9999.9F, 0.0F};
+inline constinit ch::quantity<csl_levels::db> c564{564, ch::decibels(-300), ch::decibels(300),
+                                                   ch::decibels(0)};
+inline constinit ch::integer<c565_type> c565{565, -99, 99, 0};
+inline constinit ch::integer<c566_type> c566{566, 0, 999, 0};
+inline constinit ch::integer<c567_type> c567{567, 0, 9999, 0};
+inline constinit ch::text<12> c568{568, "NONAME"};
+inline constinit ch::integer<c570_type> c570{570, 0, 99, 0};
+inline constinit ch::integer<c572_type> c572{572, 0, 40, 0};
+inline constinit ch::integer<c573_type> c573{573, 0, 10, 0};
+inline constinit ch::quantity<csl_levels::db> c574{574, ch::decibels(-300), ch::decibels(300),
+                                                   ch::decibels(0)};
 
 // Converts the levels, builds the bound images and adds the rows to the catalogue.
 void start_up();

@@ -32,24 +32,26 @@ using flow_endfire_offset = c585_type;
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::quantity<csl_levels::db> c510{510, ch::decibels(-300), ch::decibels(300),
-                                         ch::decibels(0)};
-inline ch::integer<c511_type> c511{511, 0, 99, 10};
-inline ch::integer<c512_type> c512{512, -99, 0, 0};
+inline constinit ch::quantity<csl_levels::db> c510{510, ch::decibels(-300), ch::decibels(300),
+                                                   ch::decibels(0)};
+inline constinit ch::integer<c511_type> c511{511, 0, 99, 10};
+inline constinit ch::integer<c512_type> c512{512, -99, 0, 0};
 // Frequencies are shown as whole hertz, without a point.
-inline ch::plain_real<c513_type, 5, 0> c513{
+inline constinit ch::plain_real<c513_type, 5, 0> c513{
     {513, "flow_noise_lf_breakpoint_freq"}, 1.0F, 99999.0F, 50.0F};
-inline ch::integer<c514_type> c514{514, 0, 99, 1};
-inline ch::plain_real<c515_type, 5, 0> c515{
+inline constinit ch::integer<c514_type> c514{514, 0, 99, 1};
+inline constinit ch::plain_real<c515_type, 5, 0> c515{
     {515, "flow_noise_hf_breakpoint_freq"}, 1000.0F, 99999.0F, 20000.0F};
-inline ch::integer<c516_type> c516{516, -99, 0, -9};
-inline ch::plain_real<c517_type, 4, 1> c517{
+inline constinit ch::integer<c516_type> c516{516, -99, 0, -9};
+inline constinit ch::plain_real<c517_type, 4, 1> c517{
     {517, "flow_noise_freq_var_with_speed"}, 0.0F, 9999.9F, 0.1F};
-inline ch::quantity<csl_levels::db> c583{583, ch::decibels(-99), ch::decibels(99), ch::decibels(1)};
-inline ch::quantity<csl_angle::angle, ch::image::degrees_360> c585{{585, "flow_endfire_offset"},
-                                                                   ch::float_degrees(0),
-                                                                   ch::float_degrees(90),
-                                                                   ch::float_degrees(25)};
+inline constinit ch::quantity<csl_levels::db> c583{583, ch::decibels(-99), ch::decibels(99),
+                                                   ch::decibels(1)};
+inline constinit ch::quantity<csl_angle::angle, ch::image::degrees_360> c585{
+    {585, "flow_endfire_offset"},
+    ch::float_degrees(0),
+    ch::float_degrees(90),
+    ch::float_degrees(25)};
 
 // Converts the levels and the angle, builds the bound images and adds the rows to
 // the catalogue.

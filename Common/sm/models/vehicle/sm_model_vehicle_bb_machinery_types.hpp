@@ -29,20 +29,20 @@ using machinery_endfire_aspect_offset = c582_type;
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::quantity<csl_levels::db> c500{500, ch::decibels(-300), ch::decibels(300),
-                                         ch::decibels(10)};
-inline ch::integer<c501_type> c501{501, 0, 99, 0};
-inline ch::integer<c502_type> c502{502, -99, 0, -5};
+inline constinit ch::quantity<csl_levels::db> c500{500, ch::decibels(-300), ch::decibels(300),
+                                                   ch::decibels(10)};
+inline constinit ch::integer<c501_type> c501{501, 0, 99, 0};
+inline constinit ch::integer<c502_type> c502{502, -99, 0, -5};
 // Frequencies are shown as whole hertz, without a point.
-inline ch::plain_real<c503_type, 5, 0> c503{
+inline constinit ch::plain_real<c503_type, 5, 0> c503{
     {503, "machinery_lf_breakpoint_freq"}, 10.0F, 99999.0F, 50.0F};
-inline ch::integer<c504_type> c504{504, 0, 99, 1};
-inline ch::plain_real<c505_type, 5, 0> c505{
+inline constinit ch::integer<c504_type> c504{504, 0, 99, 1};
+inline constinit ch::plain_real<c505_type, 5, 0> c505{
     {505, "machinery_hf_breakpoint_frequency"}, 1000.0F, 99999.0F, 20000.0F};
-inline ch::integer<c506_type> c506{506, -99, 0, -9};
-inline ch::quantity<csl_levels::db> c580{580, ch::decibels(-99), ch::decibels(99),
-                                         ch::decibels(-1)};
-inline ch::quantity<csl_angle::angle, ch::image::degrees_360> c582{
+inline constinit ch::integer<c506_type> c506{506, -99, 0, -9};
+inline constinit ch::quantity<csl_levels::db> c580{580, ch::decibels(-99), ch::decibels(99),
+                                                   ch::decibels(-1)};
+inline constinit ch::quantity<csl_angle::angle, ch::image::degrees_360> c582{
     {582, "machinery_endfire_aspect_offset"},
     ch::float_degrees(0),
     ch::float_degrees(90),

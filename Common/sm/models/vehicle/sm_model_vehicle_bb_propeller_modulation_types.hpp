@@ -38,25 +38,31 @@ using c552_type = csl_levels::db;
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::quantity<csl_velocity::speed> c523{
+inline constinit ch::quantity<csl_velocity::speed> c523{
     {523, "cavitation_inception_speed_ucis"}, ch::knots(0), ch::knots(99.99F), ch::knots(12)};
-inline ch::plain_real<c524_type, 1, 3> c524{
+inline constinit ch::plain_real<c524_type, 1, 3> c524{
     {524, "variation_of_ucis_with_depth"}, 0.0F, 9.999F, 0.0F};
-inline ch::quantity<csl_velocity::speed> c540{
+inline constinit ch::quantity<csl_velocity::speed> c540{
     {540, "prop_mod_speed_um1"}, ch::knots(0), ch::knots(99.99F), ch::knots(9)};
-inline ch::quantity<csl_velocity::speed> c541{
+inline constinit ch::quantity<csl_velocity::speed> c541{
     {541, "prop_mod_speed_um2"}, ch::knots(0), ch::knots(99.99F), ch::knots(30)};
-inline ch::plain_real<c542_type, 3, 1> c542{{542, "prop_mod_slope_km1"}, -99.9F, 99.9F, -1.0F};
-inline ch::plain_real<c543_type, 3, 1> c543{{543, "prop_mode_slope_km2"}, -99.9F, 99.9F, -30.0F};
-inline ch::plain_real<c544_type, 3, 1> c544{
+inline constinit ch::plain_real<c542_type, 3, 1> c542{
+    {542, "prop_mod_slope_km1"}, -99.9F, 99.9F, -1.0F};
+inline constinit ch::plain_real<c543_type, 3, 1> c543{
+    {543, "prop_mode_slope_km2"}, -99.9F, 99.9F, -30.0F};
+inline constinit ch::plain_real<c544_type, 3, 1> c544{
     {544, "depth_of_modulation_against_depth"}, 0.0F, 999.0F, 0.0F};
-inline ch::plain_real<c545_type, 3, 1> c545{{545, "max_depth_of_modulation"}, 0.0F, 999.0F, 0.0F};
-inline ch::plain_real<c546_type, 2, 1> c546{{546, "nominal_shaft_asyncron"}, 0.0F, 99.9F, 5.0F};
+inline constinit ch::plain_real<c545_type, 3, 1> c545{
+    {545, "max_depth_of_modulation"}, 0.0F, 999.0F, 0.0F};
+inline constinit ch::plain_real<c546_type, 2, 1> c546{
+    {546, "nominal_shaft_asyncron"}, 0.0F, 99.9F, 5.0F};
 // The default is the minimum, copied once the minimum is computed.
-inline ch::quantity<csl_velocity::speed> c550{
+inline constinit ch::quantity<csl_velocity::speed> c550{
     {550, "speed_changeover"}, ch::knots(0), ch::knots(9999.9F), ch::min_of(c550)};
-inline ch::quantity<csl_levels::db> c551{551, ch::decibels(-99), ch::decibels(99), ch::decibels(0)};
-inline ch::quantity<csl_levels::db> c552{552, ch::decibels(-99), ch::decibels(99), ch::decibels(0)};
+inline constinit ch::quantity<csl_levels::db> c551{551, ch::decibels(-99), ch::decibels(99),
+                                                   ch::decibels(0)};
+inline constinit ch::quantity<csl_levels::db> c552{552, ch::decibels(-99), ch::decibels(99),
+                                                   ch::decibels(0)};
 
 // Converts the speeds and levels, builds the bound images and adds the rows to the
 // catalogue.

@@ -5,14 +5,15 @@
 // it starts them:
 //
 //   using c210_type = float;
-//   inline ch::plain_real<c210_type, 3, 1> c210{{210, "towed_depth_factor"}, 0.0F, 100.0F, 10.0F};
-//   inline ch::quantity<csl_length::distance> c200{{200, "length"}, ch::yards(0), ch::yards(33333),
-//                                                  ch::yards(50)};
-//   inline ch::enumeration c440{440, {"fixed", "cpp"}, c440_type::fixed, c440_type::cpp,
-//                               c440_type::fixed};
-//   inline ch::time<c437_type> c437{437, 0, 999, 3};
-//   inline ch::quantity<csl_velocity::speed> c430{{430, "max_speed"}, ch::min_of(c429),
-//                                                 ch::max_of(c429), ch::max_of(c429)};
+//   inline constinit ch::plain_real<c210_type, 3, 1> c210{{210, "towed_depth_factor"}, 0.0F,
+//                                                         100.0F, 10.0F};
+//   inline constinit ch::quantity<csl_length::distance> c200{{200, "length"}, ch::yards(0),
+//                                                            ch::yards(33333), ch::yards(50)};
+//   inline constinit ch::enumeration c440{440, {"fixed", "cpp"}, c440_type::fixed,
+//                                         c440_type::cpp, c440_type::fixed};
+//   inline constinit ch::time<c437_type> c437{437, 0, 999, 3};
+//   inline constinit ch::quantity<csl_velocity::speed> c430{{430, "max_speed"}, ch::min_of(c429),
+//                                                           ch::max_of(c429), ch::max_of(c429)};
 //
 // and its start-up is `ch::start(module, c200, c210, c440, ...)`. The items of a
 // characteristic cNNN are members of its descriptor: cNNN_default is
@@ -35,6 +36,7 @@
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <limits>
 #include <mutex>
@@ -73,6 +75,31 @@ class not_started : public csl::named_error {
 struct module {
   std::string_view group;         // "general"
   std::string_view types_module;  // "sm_model_vehicle_general_types"
+};
+
+// A value a descriptor builds the first time it is needed (a bound image, a
+// choice list) and keeps until the process ends, in storage shared by every
+// descriptor. The descriptor holds only a pointer to it: descriptors are several
+// hundred namespace-scope variables, and without members that have destructors
+// the compiler lays them out itself (constinit) instead of emitting code that
+// builds each one when the library is loaded and registers its destructor.
+template <class T>
+class kept {
+ public:
+  // Keeps `value`; called once per descriptor, under its finish_once.
+  void keep(T value) { value_ = &stored(std::move(value)); }
+  const T& operator*() const { return *value_; }
+  const T* operator->() const { return value_; }
+
+ private:
+  static const T& stored(T value) {
+    static std::mutex lock;
+    static std::deque<T> values;  // a deque: what it holds never moves
+    const std::lock_guard<std::mutex> hold(lock);
+    return values.emplace_back(std::move(value));
+  }
+
+  const T* value_ = nullptr;
 };
 
 // Who a characteristic is: a number, with the alias its group gives it, or for
@@ -205,12 +232,12 @@ class integer : public descriptor {
   const std::string& min_image() const {
     require_started("min_image");
     finish();
-    return min_image_;
+    return *min_image_;
   }
   const std::string& max_image() const {
     require_started("max_image");
     finish();
-    return max_image_;
+    return *max_image_;
   }
   std::string image_of(T value) const requires OwnImage {
     return integer_image_of<T>(integer_range<T>::value_of(value), name() + "_image_of");
@@ -225,8 +252,8 @@ class integer : public descriptor {
   // The bound images.
   void finish() const {
     finish_once([this] {
-      min_image_ = integer_image_of<T>(integer_range<T>::value_of(min()), name() + ".min");
-      max_image_ = integer_image_of<T>(integer_range<T>::value_of(max()), name() + ".max");
+      min_image_.keep(integer_image_of<T>(integer_range<T>::value_of(min()), name() + ".min"));
+      max_image_.keep(integer_image_of<T>(integer_range<T>::value_of(max()), name() + ".max"));
     });
   }
 
@@ -240,8 +267,8 @@ class integer : public descriptor {
     r.default_ = literal(integer_range<T>::value_of(default_()));
     r.min = literal(integer_range<T>::value_of(min()));
     r.max = literal(integer_range<T>::value_of(max()));
-    r.min_image = min_image_;
-    r.max_image = max_image_;
+    r.min_image = *min_image_;
+    r.max_image = *max_image_;
     const std::string owner = OwnImage ? name() : std::string(image_owner_);
     r.image_name = owner + "_image_of (integer image)";
     const std::string place = owner + "_image_of";
@@ -273,8 +300,8 @@ class integer : public descriptor {
   std::int64_t max_;
   std::int64_t default_value_;
   std::string_view image_owner_;
-  mutable std::string min_image_;
-  mutable std::string max_image_;
+  mutable kept<std::string> min_image_;
+  mutable kept<std::string> max_image_;
 };
 
 template <integer_type T>
@@ -352,12 +379,12 @@ class plain_real : public descriptor {
   const std::string& min_image() const {
     require_started("min_image");
     finish();
-    return min_image_;
+    return *min_image_;
   }
   const std::string& max_image() const {
     require_started("max_image");
     finish();
-    return max_image_;
+    return *max_image_;
   }
   std::string image_of(T value) const {
     return fixed_decimal::image_of(real_type<T>::value_of(value), name() + "_image_of");
@@ -372,8 +399,8 @@ class plain_real : public descriptor {
   // The bound images.
   void finish() const {
     finish_once([this] {
-      min_image_ = image_of(min());
-      max_image_ = image_of(max());
+      min_image_.keep(image_of(min()));
+      max_image_.keep(image_of(max()));
     });
   }
 
@@ -385,8 +412,8 @@ class plain_real : public descriptor {
     r.default_ = literal(default_value_);
     r.min = literal(min_);
     r.max = literal(max_);
-    r.min_image = min_image_;
-    r.max_image = max_image_;
+    r.min_image = *min_image_;
+    r.max_image = *max_image_;
     r.image_name = name() + "_image_of (fixed-decimal image, " + std::to_string(B) +
                    " before the point, " + std::to_string(A) + " after)";
     const std::string instance = name() + "_image_of";
@@ -409,8 +436,8 @@ class plain_real : public descriptor {
   float min_;
   float max_;
   float default_value_;
-  mutable std::string min_image_;
-  mutable std::string max_image_;
+  mutable kept<std::string> min_image_;
+  mutable kept<std::string> max_image_;
 };
 
 // Seconds as a real: a plain real that also converts to a duration.
@@ -519,12 +546,12 @@ class enumeration : public descriptor {
   const enumeration_choice_list<E>& choice_list() const {
     require_started("choice_list");
     finish();
-    return list_;
+    return *list_;
   }
   const std::string& choice_list_image() const {
     require_started("choice_list_image");
     finish();
-    return list_image_;
+    return *list_image_;
   }
 
   void start(const module& m) {
@@ -552,9 +579,9 @@ class enumeration : public descriptor {
       std::vector<std::string> images;
       images.reserve(N);
       for (const std::string_view n : names_) images.push_back(upper_case(n));
-      list_ = enumeration_choice_list<E>(
-          first_, sm_model_vehicle_characteristics::choice_list(std::move(images)));
-      list_image_ = list_.options(first(), last());
+      list_.keep(enumeration_choice_list<E>(
+          first_, sm_model_vehicle_characteristics::choice_list(std::move(images))));
+      list_image_.keep(list_->options(first(), last()));
     });
   }
 
@@ -576,12 +603,12 @@ class enumeration : public descriptor {
     };
     std::vector<std::string> images;
     for (std::size_t i = 0; i < N; ++i) {
-      const sm_model_vehicle_characteristics::choice_list& list = list_.untyped();
+      const sm_model_vehicle_characteristics::choice_list& list = list_->untyped();
       r.choices.push_back({position(first_) + static_cast<std::int64_t>(i), upper_case(names_[i]),
                            list.start(i), list.finish(i)});
       images.push_back(r.choices.back().image);
     }
-    r.choice_list_image = list_image_;
+    r.choice_list_image = *list_image_;
     r.stored_of = [who = name(), images = std::move(images),
                    first = position(first_)](std::string_view text) {
       return static_cast<double>(catalogue::literal_of(who, text, images, first));
@@ -594,8 +621,8 @@ class enumeration : public descriptor {
   E max_;
   E default_value_;
   std::array<std::string_view, N> names_{};
-  mutable enumeration_choice_list<E> list_;
-  mutable std::string list_image_;
+  mutable kept<enumeration_choice_list<E>> list_;
+  mutable kept<std::string> list_image_;
 };
 
 template <class E, std::size_t N>
@@ -957,12 +984,12 @@ class quantity : public quantity_values<T> {
   const std::string& min_image() const {
     this->require_started("min_image");
     finish();
-    return min_image_;
+    return *min_image_;
   }
   const std::string& max_image() const {
     this->require_started("max_image");
     finish();
-    return max_image_;
+    return *max_image_;
   }
 
   void start(const module& m) {
@@ -975,8 +1002,8 @@ class quantity : public quantity_values<T> {
   // The bound images.
   void finish() const {
     this->finish_once([this] {
-      min_image_ = image_with(I, this->value_of_computed(item::min));
-      max_image_ = image_with(I, this->value_of_computed(item::max));
+      min_image_.keep(image_with(I, this->value_of_computed(item::min)));
+      max_image_.keep(image_with(I, this->value_of_computed(item::max)));
     });
   }
 
@@ -989,8 +1016,8 @@ class quantity : public quantity_values<T> {
     r.default_ = this->stored_value(item::default_);
     r.min = this->stored_value(item::min);
     r.max = this->stored_value(item::max);
-    r.min_image = min_image_;
-    r.max_image = max_image_;
+    r.min_image = *min_image_;
+    r.max_image = *max_image_;
     r.image_name = std::string(image_name_of(I));
     r.image_of = [](double stored) { return image_with(I, quantity_type<T>::from_stored(stored)); };
     r.unit = std::string(symbol_of(I));
@@ -1003,8 +1030,8 @@ class quantity : public quantity_values<T> {
     return r;
   }
 
-  mutable std::string min_image_;
-  mutable std::string max_image_;
+  mutable kept<std::string> min_image_;
+  mutable kept<std::string> max_image_;
 };
 
 // ---- Text and identity characteristics ----
@@ -1074,6 +1101,8 @@ class identity : public descriptor {
 // it lies with the rest of the start-up code.
 template <class... Descriptors>
 [[gnu::always_inline]] inline void start(const module& m, Descriptors&... descriptors) {
+  static_assert((std::is_trivially_destructible_v<Descriptors> && ...),
+                "a descriptor keeps what it builds in kept<>, so that it needs no destructor");
   (descriptors.start(m), ...);
   catalogue::later* const nodes[] = {&descriptors.row_node()...};
   catalogue::add_later(nodes);

@@ -35,18 +35,18 @@ using c115_type = csl::ranged<std::uint16_t, 0, 499>;
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::integer<c005_type> c005{5, 1, 99, 1};
-inline ch::integer<c100_type> c100{100, 1, 64, 1};  // stores 0 too; editing starts at 1
-inline ch::text<12> c101{101, "NONAME"};
-inline ch::text<12> c102{102, "UNKNOWN"};
-inline ch::text<8> c103{103, "UNKNOWN"};
-inline ch::integer<c104_type> c104{104, 0, 999, 0};
-inline ch::integer<c105_type> c105{105, 0, 999, 0};
-inline ch::text<40> c106{106, ""};
-inline ch::integer<c107_type> c107{107, 0, 99, 0};
-inline ch::text<3> c109{109, ""};
-inline ch::integer<c114_type> c114{114, 0, 799, 0};
-inline ch::integer<c115_type> c115{115, 0, 499, 0};
+inline constinit ch::integer<c005_type> c005{5, 1, 99, 1};
+inline constinit ch::integer<c100_type> c100{100, 1, 64, 1};  // stores 0 too; editing starts at 1
+inline constinit ch::text<12> c101{101, "NONAME"};
+inline constinit ch::text<12> c102{102, "UNKNOWN"};
+inline constinit ch::text<8> c103{103, "UNKNOWN"};
+inline constinit ch::integer<c104_type> c104{104, 0, 999, 0};
+inline constinit ch::integer<c105_type> c105{105, 0, 999, 0};
+inline constinit ch::text<40> c106{106, ""};
+inline constinit ch::integer<c107_type> c107{107, 0, 99, 0};
+inline constinit ch::text<3> c109{109, ""};
+inline constinit ch::integer<c114_type> c114{114, 0, 799, 0};
+inline constinit ch::integer<c115_type> c115{115, 0, 499, 0};
 
 // The identity items, named rather than numbered.
 inline constexpr issue issue_default = 0;
@@ -54,10 +54,10 @@ inline constexpr library_number library_number_default{0};
 inline constexpr library_number library_number_min{0};
 inline constexpr library_number library_number_max{999};
 
-inline ch::enumeration permanence_characteristic{
+inline constinit ch::enumeration permanence_characteristic{
     "permanence", {"perm", "temp"}, permanence::perm, permanence::temp, permanence_default};
-inline ch::integer<issue> issue_characteristic{"issue", 0, 255, issue_default};
-inline ch::integer<library_number> library_number_characteristic{
+inline constinit ch::integer<issue> issue_characteristic{"issue", 0, 255, issue_default};
+inline constinit ch::integer<library_number> library_number_characteristic{
     "library_number", library_number_min, library_number_max, library_number_default};
 
 // "PERM", "TEMP"; another value is the range error.

@@ -37,22 +37,23 @@ static_assert(sizeof(c725_type) == 1 && sizeof(c728_type) == 1);
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::plain_real<c720_type, 4, 2> c720{{720, "aux_fundamental_freq"}, 0.0F, 9999.99F, 0.0F};
-inline ch::quantity<csl_levels::db> c723{723, ch::decibels(0.0F), ch::decibels(300.0F),
-                                         ch::decibels(0.0F)};
-inline ch::enumeration c725{725,
-                            {"continuous", "intermittent", "knee_ss", "fish_hook"},
-                            c725_type::continuous,
-                            c725_type::fish_hook,
-                            c725_type::continuous};
-inline ch::time<c726_type> c726{726, 0, 9999, 0};
-inline ch::time<c727_type> c727{727, 0, 9999, 0};
-inline ch::enumeration c728{728,
-                            {"normal", "dive_surf", "turning", "accel"},
-                            c728_type::normal,
-                            c728_type::accel,
-                            c728_type::normal};
-inline ch::plain_real<c783_type, 3, 0> c783{{783, "aux_loading"}, 0.0F, 999.0F, 0.0F};
+inline constinit ch::plain_real<c720_type, 4, 2> c720{
+    {720, "aux_fundamental_freq"}, 0.0F, 9999.99F, 0.0F};
+inline constinit ch::quantity<csl_levels::db> c723{723, ch::decibels(0.0F), ch::decibels(300.0F),
+                                                   ch::decibels(0.0F)};
+inline constinit ch::enumeration c725{725,
+                                      {"continuous", "intermittent", "knee_ss", "fish_hook"},
+                                      c725_type::continuous,
+                                      c725_type::fish_hook,
+                                      c725_type::continuous};
+inline constinit ch::time<c726_type> c726{726, 0, 9999, 0};
+inline constinit ch::time<c727_type> c727{727, 0, 9999, 0};
+inline constinit ch::enumeration c728{728,
+                                      {"normal", "dive_surf", "turning", "accel"},
+                                      c728_type::normal,
+                                      c728_type::accel,
+                                      c728_type::normal};
+inline constinit ch::plain_real<c783_type, 3, 0> c783{{783, "aux_loading"}, 0.0F, 999.0F, 0.0F};
 
 // Builds the bound images and choice lists and adds the rows to the catalogue.
 void start_up();

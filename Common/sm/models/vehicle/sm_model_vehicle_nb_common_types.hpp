@@ -96,43 +96,45 @@ constexpr csl_statistical::percentage grades(c753_type index) {
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::text<6> c700{700, "NONAME"};
-inline ch::enumeration c701{701,
-                            csl_tonals::series_type::spd,
-                            {"spd", "bld", "aux", "fir", "modu"},
-                            csl_tonals::series_type::spd,
-                            csl_tonals::series_type::modu,
-                            csl_tonals::series_type::spd};
-inline ch::enumeration c702{702,
-                            csl_tonals::series_type::spd,
-                            {"spd", "bld", "aux", "fir", "modu"},
-                            csl_tonals::series_type::spd,
-                            csl_tonals::series_type::modu,
-                            csl_tonals::series_type::spd};
-inline ch::integer<tonal_series_no> tonal_series_no_characteristic{"tonal_series_no", 0, 799, 0};
-inline ch::integer<c709_type> c709{709, 0, 499, 0};
-inline ch::enumeration c750{750,
-                            {"stable", "sinusoidal", "sawtooth", "random"},
-                            c750_type::stable,
-                            c750_type::random,
-                            c750_type::stable};
-inline ch::time<c751_type> c751{751, 0, 9999, 0};
-inline ch::plain_real<c752_type, 2, 3> c752{{752, "instability_deviation"}, 0.0F, 99.999F, 0.0F};
-inline ch::integer<c753_type> c753{753, 0, 12, 0};
-inline ch::integer<c756_type> c756{756, 0, 10, 0};
-inline ch::integer<c757_type> c757{757, 0, 999, 0};
-inline ch::integer<c758_type> c758{758, -99, 99, 0};
-inline ch::quantity<csl_levels::db> c764{764, ch::decibels(-99.0F), ch::decibels(99.0F),
-                                         ch::decibels(0.0F)};
-inline ch::quantity<csl_levels::db> c765{765, ch::decibels(-99.0F), ch::decibels(99.0F),
-                                         ch::decibels(0.0F)};
-inline ch::plain_real<c786_type, 4, 1> c786{
+inline constinit ch::text<6> c700{700, "NONAME"};
+inline constinit ch::enumeration c701{701,
+                                      csl_tonals::series_type::spd,
+                                      {"spd", "bld", "aux", "fir", "modu"},
+                                      csl_tonals::series_type::spd,
+                                      csl_tonals::series_type::modu,
+                                      csl_tonals::series_type::spd};
+inline constinit ch::enumeration c702{702,
+                                      csl_tonals::series_type::spd,
+                                      {"spd", "bld", "aux", "fir", "modu"},
+                                      csl_tonals::series_type::spd,
+                                      csl_tonals::series_type::modu,
+                                      csl_tonals::series_type::spd};
+inline constinit ch::integer<tonal_series_no> tonal_series_no_characteristic{"tonal_series_no", 0,
+                                                                             799, 0};
+inline constinit ch::integer<c709_type> c709{709, 0, 499, 0};
+inline constinit ch::enumeration c750{750,
+                                      {"stable", "sinusoidal", "sawtooth", "random"},
+                                      c750_type::stable,
+                                      c750_type::random,
+                                      c750_type::stable};
+inline constinit ch::time<c751_type> c751{751, 0, 9999, 0};
+inline constinit ch::plain_real<c752_type, 2, 3> c752{
+    {752, "instability_deviation"}, 0.0F, 99.999F, 0.0F};
+inline constinit ch::integer<c753_type> c753{753, 0, 12, 0};
+inline constinit ch::integer<c756_type> c756{756, 0, 10, 0};
+inline constinit ch::integer<c757_type> c757{757, 0, 999, 0};
+inline constinit ch::integer<c758_type> c758{758, -99, 99, 0};
+inline constinit ch::quantity<csl_levels::db> c764{764, ch::decibels(-99.0F), ch::decibels(99.0F),
+                                                   ch::decibels(0.0F)};
+inline constinit ch::quantity<csl_levels::db> c765{765, ch::decibels(-99.0F), ch::decibels(99.0F),
+                                                   ch::decibels(0.0F)};
+inline constinit ch::plain_real<c786_type, 4, 1> c786{
     {786, "shaft_1_async_distribution"}, -100.0F, 100.0F, 0.0F};
-inline ch::plain_real<c787_type, 4, 1> c787{
+inline constinit ch::plain_real<c787_type, 4, 1> c787{
     {787, "shaft_2_async_distribution"}, -100.0F, 100.0F, 0.0F};
-inline ch::plain_real<c788_type, 4, 1> c788{
+inline constinit ch::plain_real<c788_type, 4, 1> c788{
     {788, "shaft_3_async_distribution"}, -100.0F, 100.0F, 0.0F};
-inline ch::plain_real<c789_type, 4, 1> c789{
+inline constinit ch::plain_real<c789_type, 4, 1> c789{
     {789, "shaft_4_async_distribution"}, -100.0F, 100.0F, 0.0F};
 
 // The integer image of a series number: " 0", " 799"; another value is the range

@@ -27,17 +27,19 @@ using flow_loading = c784_type;
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::plain_real<c730_type, 4, 2> c730{{730, "flow_fundamental_freq"}, 0.0F, 9999.99F, 0.0F};
-inline ch::plain_real<c731_type, 2, 1> c731{{731, "flow_freq_offset"}, 0.0F, 99.99F, 0.0F};
+inline constinit ch::plain_real<c730_type, 4, 2> c730{
+    {730, "flow_fundamental_freq"}, 0.0F, 9999.99F, 0.0F};
+inline constinit ch::plain_real<c731_type, 2, 1> c731{
+    {731, "flow_freq_offset"}, 0.0F, 99.99F, 0.0F};
 // 511.8 dB is stored as the nearest count of 1/64 dB, 32755, which reads back as
 // 511.796875 dB.
-inline ch::quantity<csl_levels::db> c733{733, ch::decibels(0.0F), ch::decibels(511.8F),
-                                         ch::decibels(0.0F)};
-inline ch::quantity<csl_velocity::speed> c736{
+inline constinit ch::quantity<csl_levels::db> c733{733, ch::decibels(0.0F), ch::decibels(511.8F),
+                                                   ch::decibels(0.0F)};
+inline constinit ch::quantity<csl_velocity::speed> c736{
     {736, "flow_min_speed"}, ch::knots(0.0F), ch::knots(99.9F), ch::knots(0.0F)};
-inline ch::quantity<csl_velocity::speed> c737{
+inline constinit ch::quantity<csl_velocity::speed> c737{
     {737, "flow_max_speed"}, ch::knots(0.0F), ch::knots(99.9F), ch::knots(0.0F)};
-inline ch::plain_real<c784_type, 3, 0> c784{{784, "flow_loading"}, 0.0F, 999.0F, 0.0F};
+inline constinit ch::plain_real<c784_type, 3, 0> c784{{784, "flow_loading"}, 0.0F, 999.0F, 0.0F};
 
 // Builds the bound images and adds the rows to the catalogue.
 void start_up();

@@ -19,14 +19,15 @@ static_assert(sizeof(c742_type) == 1 && sizeof(c743_type) == 1);
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::enumeration c742{742,
-                            {"prop_shaft", "prop_blade", "eng_machine"},
-                            c742_type::prop_shaft,
-                            c742_type::eng_machine,
-                            c742_type::prop_shaft};
-inline ch::enumeration c743{
+inline constinit ch::enumeration c742{742,
+                                      {"prop_shaft", "prop_blade", "eng_machine"},
+                                      c742_type::prop_shaft,
+                                      c742_type::eng_machine,
+                                      c742_type::prop_shaft};
+inline constinit ch::enumeration c743{
     743, {"single", "multiple"}, c743_type::single, c743_type::multiple, c743_type::single};
-inline ch::plain_real<c785_type, 3, 3> c785{{785, "ratio_to_shaft_rate"}, 0.0F, 999.999F, 0.0F};
+inline constinit ch::plain_real<c785_type, 3, 3> c785{
+    {785, "ratio_to_shaft_rate"}, 0.0F, 999.999F, 0.0F};
 
 // Builds the bound images and choice lists and adds the rows to the catalogue.
 void start_up();

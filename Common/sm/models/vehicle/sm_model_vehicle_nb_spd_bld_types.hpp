@@ -19,12 +19,12 @@ static_assert(sizeof(c712_type) == 1);
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::enumeration c712{712,
-                            {"single_shaft", "multi_shaft"},
-                            c712_type::single_shaft,
-                            c712_type::multi_shaft,
-                            c712_type::single_shaft};
-inline ch::plain_real<c782_type, 3, 3> c782{
+inline constinit ch::enumeration c712{712,
+                                      {"single_shaft", "multi_shaft"},
+                                      c712_type::single_shaft,
+                                      c712_type::multi_shaft,
+                                      c712_type::single_shaft};
+inline constinit ch::plain_real<c782_type, 3, 3> c782{
     {782, "ratio_of_fundamental_with_shaft_rate"}, 0.0F, 999.999F, 0.0F};
 
 // Builds the bound images and the choice list and adds the rows to the catalogue.

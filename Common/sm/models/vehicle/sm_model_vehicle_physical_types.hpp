@@ -52,47 +52,53 @@ using c278_type = csl_levels::db;  // stored widened to 32 bits
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::quantity<csl_length::distance> c200{
+inline constinit ch::quantity<csl_length::distance> c200{
     {200, "length"}, ch::yards(0), ch::yards(33333), ch::yards(50)};
 // Depths below the surface are negative: the bounds admit nothing above it.
-inline ch::quantity<csl_length::position_vector> c201{
+inline constinit ch::quantity<csl_length::position_vector> c201{
     {201, "keel_depth"}, ch::yards(-333.3F), ch::yards(0), ch::yards(0)};
-inline ch::quantity<csl_length::position_vector> c202{
+inline constinit ch::quantity<csl_length::position_vector> c202{
     {202, "periscope_depth"}, ch::yards(-3333), ch::yards(0), ch::yards(0)};
-inline ch::quantity<csl_length::distance> c203{
+inline constinit ch::quantity<csl_length::distance> c203{
     {203, "vehicle_height"}, ch::yards(0), ch::yards(3333.3F), ch::yards(50)};
-inline ch::integer<c204_type> c204{204, 0, 4, 0};
-inline ch::integer<c205_type> c205{205, 2, 99, 3};
-inline ch::quantity<csl_length::distance> c206{
+inline constinit ch::integer<c204_type> c204{204, 0, 4, 0};
+inline constinit ch::integer<c205_type> c205{205, 2, 99, 3};
+inline constinit ch::quantity<csl_length::distance> c206{
     {206, "bearing_spread_length"}, ch::yards(0), ch::yards(33333), ch::yards(0)};
-inline ch::quantity<csl_length::distance> c209{
+inline constinit ch::quantity<csl_length::distance> c209{
     {209, "towed_length"}, ch::yards(0), ch::yards(3333), ch::yards(0)};
-inline ch::plain_real<c210_type, 3, 1> c210{{210, "towed_depth_factor"}, 0.0F, 100.0F, 10.0F};
-inline ch::quantity<csl_length::distance> c215{
+inline constinit ch::plain_real<c210_type, 3, 1> c210{
+    {210, "towed_depth_factor"}, 0.0F, 100.0F, 10.0F};
+inline constinit ch::quantity<csl_length::distance> c215{
     {215, "vehicle_width"}, ch::yards(0), ch::yards(33333), ch::yards(10)};
-inline ch::quantity<csl_length::position_vector> c216{
+inline constinit ch::quantity<csl_length::position_vector> c216{
     {216, "heli_pad_port_offset"}, ch::yards(0), ch::yards(33333), ch::yards(0)};
-inline ch::quantity<csl_length::position_vector> c217{
+inline constinit ch::quantity<csl_length::position_vector> c217{
     {217, "heli_pad_stern_offset"}, ch::yards(0), ch::yards(33333), ch::yards(0)};
-inline ch::quantity<csl_length::position_vector> c218{
+inline constinit ch::quantity<csl_length::position_vector> c218{
     {218, "heli_pad_height_offset"}, ch::yards(0), ch::yards(33333), ch::yards(0)};
-inline ch::quantity<csl_angle::angle, ch::image::degrees_360> c220{{220, "island_shore_gradient"},
-                                                                   ch::float_degrees(0),
-                                                                   ch::float_degrees(90),
-                                                                   ch::float_degrees(45)};
-inline ch::quantity<csl_levels::db> c257{257, ch::decibels(-300), ch::decibels(300),
-                                         ch::decibels(20)};
-inline ch::quantity<csl_levels::db> c258{258, ch::decibels(0), ch::decibels(99), ch::decibels(10)};
-inline ch::quantity<csl_angle::angle, ch::image::degrees_360> c259{{259, "first_aspect_offset"},
-                                                                   ch::float_degrees(0),
-                                                                   ch::float_degrees(90),
-                                                                   ch::float_degrees(25)};
-inline ch::quantity<csl_levels::db> c260{260, ch::decibels(0), ch::decibels(300), ch::decibels(0)};
-inline ch::quantity<csl_levels::db> c261{261, ch::decibels(0), ch::decibels(300), ch::decibels(0)};
-inline ch::quantity<csl_levels::db> c277{277, ch::decibels(-300), ch::decibels(300),
-                                         ch::decibels(20)};
-inline ch::quantity<csl_levels::db> c278{278, ch::decibels(-300), ch::decibels(300),
-                                         ch::decibels(0)};
+inline constinit ch::quantity<csl_angle::angle, ch::image::degrees_360> c220{
+    {220, "island_shore_gradient"},
+    ch::float_degrees(0),
+    ch::float_degrees(90),
+    ch::float_degrees(45)};
+inline constinit ch::quantity<csl_levels::db> c257{257, ch::decibels(-300), ch::decibels(300),
+                                                   ch::decibels(20)};
+inline constinit ch::quantity<csl_levels::db> c258{258, ch::decibels(0), ch::decibels(99),
+                                                   ch::decibels(10)};
+inline constinit ch::quantity<csl_angle::angle, ch::image::degrees_360> c259{
+    {259, "first_aspect_offset"},
+    ch::float_degrees(0),
+    ch::float_degrees(90),
+    ch::float_degrees(25)};
+inline constinit ch::quantity<csl_levels::db> c260{260, ch::decibels(0), ch::decibels(300),
+                                                   ch::decibels(0)};
+inline constinit ch::quantity<csl_levels::db> c261{261, ch::decibels(0), ch::decibels(300),
+                                                   ch::decibels(0)};
+inline constinit ch::quantity<csl_levels::db> c277{277, ch::decibels(-300), ch::decibels(300),
+                                                   ch::decibels(20)};
+inline constinit ch::quantity<csl_levels::db> c278{278, ch::decibels(-300), ch::decibels(300),
+                                                   ch::decibels(0)};
 
 // Converts defaults and bounds, builds the bound images and adds the rows to the
 // catalogue.

@@ -28,18 +28,18 @@ using c951_type = c941_type;
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::integer<c940_type> c940{940, 0, 50, 0};
-inline ch::integer<c941_type> c941{941, 0, 10, 0};
-inline ch::integer_sharing_image<c942_type> c942{942, 0, 50, 0, "c940"};
-inline ch::integer_sharing_image<c943_type> c943{943, 0, 10, 0, "c941"};
-inline ch::integer_sharing_image<c944_type> c944{944, 0, 50, 0, "c940"};
-inline ch::integer_sharing_image<c945_type> c945{945, 0, 10, 0, "c941"};
-inline ch::integer_sharing_image<c946_type> c946{946, 0, 50, 0, "c940"};
-inline ch::integer_sharing_image<c947_type> c947{947, 0, 10, 0, "c941"};
-inline ch::integer_sharing_image<c948_type> c948{948, 0, 50, 0, "c940"};
-inline ch::integer_sharing_image<c949_type> c949{949, 0, 10, 0, "c941"};
-inline ch::integer_sharing_image<c950_type> c950{950, 0, 50, 0, "c940"};
-inline ch::integer_sharing_image<c951_type> c951{951, 0, 10, 0, "c941"};
+inline constinit ch::integer<c940_type> c940{940, 0, 50, 0};
+inline constinit ch::integer<c941_type> c941{941, 0, 10, 0};
+inline constinit ch::integer_sharing_image<c942_type> c942{942, 0, 50, 0, "c940"};
+inline constinit ch::integer_sharing_image<c943_type> c943{943, 0, 10, 0, "c941"};
+inline constinit ch::integer_sharing_image<c944_type> c944{944, 0, 50, 0, "c940"};
+inline constinit ch::integer_sharing_image<c945_type> c945{945, 0, 10, 0, "c941"};
+inline constinit ch::integer_sharing_image<c946_type> c946{946, 0, 50, 0, "c940"};
+inline constinit ch::integer_sharing_image<c947_type> c947{947, 0, 10, 0, "c941"};
+inline constinit ch::integer_sharing_image<c948_type> c948{948, 0, 50, 0, "c940"};
+inline constinit ch::integer_sharing_image<c949_type> c949{949, 0, 10, 0, "c941"};
+inline constinit ch::integer_sharing_image<c950_type> c950{950, 0, 50, 0, "c940"};
+inline constinit ch::integer_sharing_image<c951_type> c951{951, 0, 10, 0, "c941"};
 
 // Builds the bound images and adds the rows to the catalogue.
 void start_up();

@@ -34,23 +34,23 @@ using c320_type = csl::ranged<std::uint16_t, 0, 9999>;  // seconds
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::integer<c300_type> c300{300, 1, 3, 1};
-inline ch::quantity<csl_length::position_vector> c301{
+inline constinit ch::integer<c300_type> c300{300, 1, 3, 1};
+inline constinit ch::quantity<csl_length::position_vector> c301{
     {301, "min_depth_this_mode"}, ch::yards(-3333.3F), ch::yards(3333.3F), ch::yards(0)};
-inline ch::quantity<csl_length::position_vector> c302{
+inline constinit ch::quantity<csl_length::position_vector> c302{
     {302, "max_depth_this_mode"}, ch::yards(-33333), ch::yards(33333), ch::yards(0)};
 // The mode references are shown by c300's image operation.
-inline ch::integer_sharing_image<c303_type> c303{303, 1, 3, 1, "c300"};
-inline ch::integer_sharing_image<c304_type> c304{304, 1, 3, 1, "c300"};
-inline ch::text<4> c305{305, "NONE"};
-inline ch::quantity<csl_velocity::speed> c311{
+inline constinit ch::integer_sharing_image<c303_type> c303{303, 1, 3, 1, "c300"};
+inline constinit ch::integer_sharing_image<c304_type> c304{304, 1, 3, 1, "c300"};
+inline constinit ch::text<4> c305{305, "NONE"};
+inline constinit ch::quantity<csl_velocity::speed> c311{
     {311, "min_speed_each_mode"}, ch::knots(-99.9F), ch::knots(99.9F), ch::knots(0)};
-inline ch::quantity<csl_velocity::speed> c312{
+inline constinit ch::quantity<csl_velocity::speed> c312{
     {312, "max_speed_each_mode"}, ch::knots(-200), ch::knots(2000), ch::knots(50)};
-inline ch::integer_sharing_image<c313_type> c313{313, 1, 3, 1, "c300"};
-inline ch::integer_sharing_image<c314_type> c314{314, 1, 3, 1, "c300"};
+inline constinit ch::integer_sharing_image<c313_type> c313{313, 1, 3, 1, "c300"};
+inline constinit ch::integer_sharing_image<c314_type> c314{314, 1, 3, 1, "c300"};
 // The default 0 lies below the editing bound 2 and is a legal stored value.
-inline ch::time<c320_type> c320{320, 2, 9999, 0};
+inline constinit ch::time<c320_type> c320{320, 2, 9999, 0};
 
 // Builds the bound images and adds the rows to the catalogue.
 void start_up();

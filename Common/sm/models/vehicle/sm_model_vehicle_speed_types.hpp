@@ -53,38 +53,40 @@ using slope_three_one_changeover = c446_type;
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::quantity<csl_angle_rate::rate> c420{
+inline constinit ch::quantity<csl_angle_rate::rate> c420{
     {420, "max_rpm"}, ch::rpm(0), ch::rpm(99999), ch::rpm(250)};
-inline ch::time<c421_type> c421{421, 0, 999, 99};
-inline ch::time<c422_type> c422{422, 0, 999, 99};
-inline ch::time<c423_type> c423{423, 0, 999, 99};
-inline ch::quantity<csl_velocity::speed> c429{
+inline constinit ch::time<c421_type> c421{421, 0, 999, 99};
+inline constinit ch::time<c422_type> c422{422, 0, 999, 99};
+inline constinit ch::time<c423_type> c423{423, 0, 999, 99};
+inline constinit ch::quantity<csl_velocity::speed> c429{
     {429, "default_speed"}, ch::knots(0), ch::knots(9999.99F), ch::knots(0)};
 // Copies of c429's items, so c429 starts first.
-inline ch::quantity<csl_velocity::speed> c430{
+inline constinit ch::quantity<csl_velocity::speed> c430{
     {430, "max_speed"}, ch::min_of(c429), ch::max_of(c429), ch::max_of(c429)};
-inline ch::plain_real<c431_type, 1, 3> c431{
+inline constinit ch::plain_real<c431_type, 1, 3> c431{
     {431, "speed_reduction_due_to_turning"}, 0.0F, 9.999F, 0.0F};
-inline ch::plain_real<c432_type, 1, 3> c432{
+inline constinit ch::plain_real<c432_type, 1, 3> c432{
     {432, "speed_reduction_due_to_diving"}, 0.0F, 9.999F, 0.0F};
-inline ch::plain_real<c433_type, 3, 2> c433{
+inline constinit ch::plain_real<c433_type, 3, 2> c433{
     {433, "speed_reduction_due_to_wind"}, 0.0F, 999.99F, 0.0F};
-inline ch::time<c434_type> c434{434, 0, 999, 100};
-inline ch::time<c435_type> c435{435, 0, 999, 200};
-inline ch::time<c436_type> c436{436, 0, 999, 150};
-inline ch::time<c437_type> c437{437, 0, 999, 3};
-inline ch::enumeration c440{
+inline constinit ch::time<c434_type> c434{434, 0, 999, 100};
+inline constinit ch::time<c435_type> c435{435, 0, 999, 200};
+inline constinit ch::time<c436_type> c436{436, 0, 999, 150};
+inline constinit ch::time<c437_type> c437{437, 0, 999, 3};
+inline constinit ch::enumeration c440{
     440, {"fixed", "cpp"}, c440_type::fixed, c440_type::cpp, c440_type::fixed};
-inline ch::plain_real<c441_type, 3, 2> c441{{441, "rpm_speed_slope_one"}, 0.0F, 999.99F, 5.0F};
+inline constinit ch::plain_real<c441_type, 3, 2> c441{
+    {441, "rpm_speed_slope_one"}, 0.0F, 999.99F, 5.0F};
 // Bounds copied from c430's, so c430 starts first.
-inline ch::quantity<csl_velocity::speed> c442{
+inline constinit ch::quantity<csl_velocity::speed> c442{
     {442, "slope_one_two_changeover_speed"}, ch::min_of(c430), ch::max_of(c430), ch::knots(0)};
-inline ch::plain_real<c443_type, 3, 2> c443{{443, "rpm_speed_slope_two"}, 0.0F, 999.99F, 10.0F};
-inline ch::quantity<csl_angle_rate::rate> c444{
+inline constinit ch::plain_real<c443_type, 3, 2> c443{
+    {443, "rpm_speed_slope_two"}, 0.0F, 999.99F, 10.0F};
+inline constinit ch::quantity<csl_angle_rate::rate> c444{
     {444, "zero_speed_rpm_for_ccp"}, ch::rpm(0), ch::rpm(999), ch::rpm(80)};
-inline ch::plain_real<c445_type, 5, 2> c445{
+inline constinit ch::plain_real<c445_type, 5, 2> c445{
     {445, "rpm_speed_slope_3_ccp"}, -9999.99F, 9999.99F, 0.0F};
-inline ch::quantity<csl_velocity::speed> c446{
+inline constinit ch::quantity<csl_velocity::speed> c446{
     {446, "slope_three_one_changeover"}, ch::knots(2), ch::knots(999), ch::knots(10)};
 
 // Builds the bound images and the choice list and adds the rows to the catalogue.

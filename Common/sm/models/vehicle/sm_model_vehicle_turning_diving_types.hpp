@@ -38,28 +38,30 @@ using default_depth = c415_type;
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::time<c400_type> c400{400, 0, 999, 10};
-inline ch::plain_real<c401_type, 4, 2> c401{{401, "turning_constant_1"}, 0.0F, 9999.99F, 3.0F};
-inline ch::plain_real<c402_type, 6, 4> c402{{402, "turning_constant_2"}, 0.0F, 1000000.0F, 0.4F};
-inline ch::plain_real<c403_type, 1, 5> c403{
+inline constinit ch::time<c400_type> c400{400, 0, 999, 10};
+inline constinit ch::plain_real<c401_type, 4, 2> c401{
+    {401, "turning_constant_1"}, 0.0F, 9999.99F, 3.0F};
+inline constinit ch::plain_real<c402_type, 6, 4> c402{
+    {402, "turning_constant_2"}, 0.0F, 1000000.0F, 0.4F};
+inline constinit ch::plain_real<c403_type, 1, 5> c403{
     {403, "angle_of_bank_or_heel"}, 0.0F, 9.99998F, 0.0009F};
-inline ch::quantity<csl_angle::angle, ch::image::degrees_180> c409{
+inline constinit ch::quantity<csl_angle::angle, ch::image::degrees_180> c409{
     {409, "default_dive_angle"}, ch::degrees(0), ch::degrees(90), ch::degrees(30)};
 // Every item a copy of c409's, so c409 starts first.
-inline ch::quantity<csl_angle::angle, ch::image::degrees_180> c410{
+inline constinit ch::quantity<csl_angle::angle, ch::image::degrees_180> c410{
     {410, "max_dive_angle"}, ch::min_of(c409), ch::max_of(c409), ch::default_of(c409)};
-inline ch::time<c411_type> c411{411, 0, 999, 10};
-inline ch::quantity<csl_length::position_vector> c412{
+inline constinit ch::time<c411_type> c411{411, 0, 999, 10};
+inline constinit ch::quantity<csl_length::position_vector> c412{
     {412, "max_depth_height"}, ch::yards(-33333), ch::yards(33333), ch::yards(0)};
-inline ch::quantity<csl_velocity::speed, ch::image::feet_per_second> c413{
+inline constinit ch::quantity<csl_velocity::speed, ch::image::feet_per_second> c413{
     {413, "zero_dive_angle_depth_rate"},
     ch::metres_per_second(-30.18F),
     ch::metres_per_second(30.18F),
     ch::metres_per_second(0)};
-inline ch::quantity<csl_length::position_vector> c414{
+inline constinit ch::quantity<csl_length::position_vector> c414{
     {414, "min_depth_height"}, ch::yards(-3333.3F), ch::yards(3333.3F), ch::yards(0)};
 // Bounds copied from c414's, so c414 starts first.
-inline ch::quantity<csl_length::position_vector> c415{
+inline constinit ch::quantity<csl_length::position_vector> c415{
     {415, "default_depth"}, ch::min_of(c414), ch::max_of(c414), ch::yards(0)};
 
 // Builds the bound images and adds the rows to the catalogue.

@@ -83,44 +83,53 @@ inline constexpr grade_table grades{};
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 
-inline ch::text<6> c800{800, "NONAME"};
-inline ch::enumeration c801{801,
-                            csl_tonals::series_type::pres,
-                            {"pres", "hres", "lres"},
-                            csl_tonals::series_type::pres,
-                            csl_tonals::series_type::lres,
-                            csl_tonals::series_type::pres};
-inline ch::enumeration c802{802, {"off", "on"}, c802_type::off, c802_type::on, c802_type::off};
-inline ch::integer<c809_type> c809{809, 500, 799, 500};
-inline ch::quantity<csl_levels::db> c813{813, ch::decibels(-300), ch::decibels(300),
-                                         ch::decibels(0)};
-inline ch::plain_real<c830_type, 5, 2> c830{{830, "fundamental_freq"}, 0.0F, 99999.99F, 0.0F};
-inline ch::plain_real<c831_type, 2, 1> c831{{831, "resonant_freq_offset"}, 0.0F, 99.9F, 0.0F};
-inline ch::plain_real<c832_type, 2, 1> c832{{832, "freq_var_with_speed"}, 0.0F, 99.9F, 0.0F};
-inline ch::quantity<csl_levels::db> c833{833, ch::decibels(0), ch::decibels(500), ch::decibels(0)};
-inline ch::quantity<csl_velocity::speed> c836{
+inline constinit ch::text<6> c800{800, "NONAME"};
+inline constinit ch::enumeration c801{801,
+                                      csl_tonals::series_type::pres,
+                                      {"pres", "hres", "lres"},
+                                      csl_tonals::series_type::pres,
+                                      csl_tonals::series_type::lres,
+                                      csl_tonals::series_type::pres};
+inline constinit ch::enumeration c802{
+    802, {"off", "on"}, c802_type::off, c802_type::on, c802_type::off};
+inline constinit ch::integer<c809_type> c809{809, 500, 799, 500};
+inline constinit ch::quantity<csl_levels::db> c813{813, ch::decibels(-300), ch::decibels(300),
+                                                   ch::decibels(0)};
+inline constinit ch::plain_real<c830_type, 5, 2> c830{
+    {830, "fundamental_freq"}, 0.0F, 99999.99F, 0.0F};
+inline constinit ch::plain_real<c831_type, 2, 1> c831{
+    {831, "resonant_freq_offset"}, 0.0F, 99.9F, 0.0F};
+inline constinit ch::plain_real<c832_type, 2, 1> c832{
+    {832, "freq_var_with_speed"}, 0.0F, 99.9F, 0.0F};
+inline constinit ch::quantity<csl_levels::db> c833{833, ch::decibels(0), ch::decibels(500),
+                                                   ch::decibels(0)};
+inline constinit ch::quantity<csl_velocity::speed> c836{
     {836, "min_speed"}, ch::knots(0), ch::knots(99.9F), ch::knots(0)};
-inline ch::quantity<csl_velocity::speed> c837{
+inline constinit ch::quantity<csl_velocity::speed> c837{
     {837, "max_speed"}, ch::knots(0), ch::knots(99.9F), ch::knots(0)};
-inline ch::enumeration c850{850,
-                            {"stable", "sinusoidal", "sawtooth", "random"},
-                            c850_type::stable,
-                            c850_type::random,
-                            c850_type::stable};
-inline ch::time<c851_type> c851{851, 0, 9999, 0};
-inline ch::plain_real<c852_type, 2, 3> c852{{852, "instability_deviation"}, 0.0F, 99.999F, 0.0F};
-inline ch::integer<c853_type> c853{853, 0, 12, 0};
-inline ch::integer<c856_type> c856{856, 0, 10, 0};
-inline ch::plain_real<c857_type, 4, 0> c857{{857, "freq_correction"}, -999.0F, 999.0F, 0.0F};
+inline constinit ch::enumeration c850{850,
+                                      {"stable", "sinusoidal", "sawtooth", "random"},
+                                      c850_type::stable,
+                                      c850_type::random,
+                                      c850_type::stable};
+inline constinit ch::time<c851_type> c851{851, 0, 9999, 0};
+inline constinit ch::plain_real<c852_type, 2, 3> c852{
+    {852, "instability_deviation"}, 0.0F, 99.999F, 0.0F};
+inline constinit ch::integer<c853_type> c853{853, 0, 12, 0};
+inline constinit ch::integer<c856_type> c856{856, 0, 10, 0};
+inline constinit ch::plain_real<c857_type, 4, 0> c857{
+    {857, "freq_correction"}, -999.0F, 999.0F, 0.0F};
 // 99.9 dB is no whole count of 1/64 dB: the bound is stored as 6394 counts and
 // reads back as 99.90625 dB.
-inline ch::quantity<csl_levels::db> c858{858, ch::decibels(-99), ch::decibels(99.9F),
-                                         ch::decibels(0)};
-inline ch::quantity<csl_levels::db> c864{864, ch::decibels(-99), ch::decibels(99), ch::decibels(0)};
-inline ch::quantity<csl_levels::db> c865{865, ch::decibels(-99), ch::decibels(99), ch::decibels(0)};
-inline ch::quantity<csl_levels::db> c880{880, ch::decibels(-300), ch::decibels(300),
-                                         ch::decibels(0)};
-inline ch::plain_real<c881_type, 2, 5> c881{
+inline constinit ch::quantity<csl_levels::db> c858{858, ch::decibels(-99), ch::decibels(99.9F),
+                                                   ch::decibels(0)};
+inline constinit ch::quantity<csl_levels::db> c864{864, ch::decibels(-99), ch::decibels(99),
+                                                   ch::decibels(0)};
+inline constinit ch::quantity<csl_levels::db> c865{865, ch::decibels(-99), ch::decibels(99),
+                                                   ch::decibels(0)};
+inline constinit ch::quantity<csl_levels::db> c880{880, ch::decibels(-300), ch::decibels(300),
+                                                   ch::decibels(0)};
+inline constinit ch::plain_real<c881_type, 2, 5> c881{
     {881, "level_inc_to_max_speed"}, -9.99998F, 9.99998F, 0.0F};
 
 // Converts defaults and bounds, builds the bound images and choice lists and adds
