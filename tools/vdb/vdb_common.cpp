@@ -283,7 +283,7 @@ std::vector<std::string> hex_dump_of(const void* bytes, std::size_t size) {
   const auto* b = static_cast<const unsigned char*>(bytes);
   std::vector<std::string> lines;
   for (std::size_t at = 0; at < size; at += 16) {
-    std::array<char, 16> offset{};
+    std::array<char, 24> offset{};  // room for every size_t: 16 digits, a blank, the end
     std::snprintf(offset.data(), offset.size(), "%08zx ", at);
     std::string line = offset.data();
     std::string printable;
