@@ -173,8 +173,7 @@ class store {
 
   // Rereads the index under the lock of position 1.
   void load_index() {
-    const std::string name = lock_file_name(1);
-    held_lock guard(*this, name, read_lock(name));
+    const held_lock guard(*this, 1, lock_kind::reader);
     read_index();
   }
 
@@ -204,9 +203,7 @@ class store {
   void update(const item& the_item, const key& the_key) {
     constexpr const char* place = "csl_database.update";
     const int position = checked_position(the_key, place);
-    const std::string name = lock_file_name(position);
-    lock(name);
-    held_lock guard(*this, name, true);
+    const held_lock guard(*this, position, lock_kind::writer);
     read_index();
     key_record entry = header().entry(position);
     const key_state state = checked_state(position, place);
@@ -226,9 +223,7 @@ class store {
   // key, time and item record stay.
   void set_state_of(const key& the_key, key_state to) {
     const int position = checked_position(the_key, "csl_database.set_state_of");
-    const std::string name = lock_file_name(position);
-    lock(name);
-    held_lock guard(*this, name, true);
+    const held_lock guard(*this, position, lock_kind::writer);
     read_index();
     header().entry(position).state = to;
     write_entry(position);
@@ -238,9 +233,7 @@ class store {
   void set_time_of(const key& the_key, const csl_time::time& to) {
     constexpr const char* place = "csl_database.set_time_of";
     const int position = checked_position(the_key, place);
-    const std::string name = lock_file_name(position);
-    lock(name);
-    held_lock guard(*this, name, true);
+    const held_lock guard(*this, position, lock_kind::writer);
     read_index();
     if (checked_state(position, place) != key_state::read_write) throw state_error(place);
     header().entry(position).mod_time = to;
@@ -276,10 +269,8 @@ class store {
   // in use.
   void initialise(iterator& the_iterator) {
     if (!db_initialised_) throw initialisation_error("csl_database.initialise");
-    const std::string name = lock_file_name(1);
-    lock(name);
     {
-      held_lock guard(*this, name, true);
+      const held_lock guard(*this, 1, lock_kind::writer);
       read_index();
     }
     seek(the_iterator, 1);
@@ -462,20 +453,33 @@ class store {
   }
   static void unlock(const std::string& name) { csl_platform::remove(name); }
 
-  // Releases a lock on every way out when it was taken. The name outlives it.
+  // A writer waits for a position's lock (and carries on after the last retry);
+  // a reader takes it only when nobody holds it.
+  enum class lock_kind { writer, reader };
+
+  // A position's lock for the length of one operation, released on every way out
+  // when it was taken. Its file's name is built once for the operation.
   class held_lock {
    public:
-    held_lock(store& s, const std::string& name, bool locked)
-        : store_(s), name_(name), locked_(locked) {}
+    held_lock(store& s, int position, lock_kind kind)
+        : name_(s.lock_file_name(position)), locked_(take(s, name_, kind)) {}
     held_lock(const held_lock&) = delete;
     held_lock& operator=(const held_lock&) = delete;
     ~held_lock() {
-      if (locked_) store_.unlock(name_);
+      if (locked_) unlock(name_);
     }
+    bool locked() const { return locked_; }
 
    private:
-    store& store_;
-    const std::string& name_;
+    // A writer counts as holding the lock even when its retries ran out: it
+    // carries on, and removes the lock file when done.
+    static bool take(store& s, const std::string& name, lock_kind kind) {
+      if (kind == lock_kind::reader) return s.read_lock(name);
+      s.lock(name);
+      return true;
+    }
+
+    std::string name_;
     bool locked_;
   };
 
@@ -499,8 +503,7 @@ class store {
   }
 
   void reread_under_read_lock(int position) {
-    const std::string name = lock_file_name(position);
-    held_lock guard(*this, name, read_lock(name));
+    const held_lock guard(*this, position, lock_kind::reader);
     read_index();
   }
 
@@ -519,10 +522,8 @@ class store {
   // A reader that holds the lock reads once.
   void keyed_read(item& into, const key& the_key, bool reread_index, const char* place) {
     const int position = checked_position(the_key, place);
-    const std::string name = lock_file_name(position);
-    const bool locked = read_lock(name);
-    held_lock guard(*this, name, locked);
-    if (!locked) {
+    const held_lock guard(*this, position, lock_kind::reader);
+    if (!guard.locked()) {
       settled_read(into, position, reread_index, place);
       return;
     }
