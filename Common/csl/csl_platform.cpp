@@ -1,5 +1,6 @@
 #include "csl_platform.hpp"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mman.h>
@@ -141,6 +142,43 @@ status close(file& f) {
   return status{e};
 }
 
+status sync(file& f) {
+  if (f.fd_ < 0) return status{EBADF};
+  if (int e = injected(step::sync, f.name_)) return status{e};
+  if (::fdatasync(f.fd_) != 0) return last_error();
+  return {};
+}
+
+namespace {
+
+std::string directory_of(const std::string& file_name) {
+  const std::size_t slash = file_name.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : file_name.substr(0, slash);
+}
+
+}  // namespace
+
+status sync_directory_of(const std::string& file_name) {
+  const std::string directory = directory_of(file_name);
+  if (int e = injected(step::sync, directory)) return status{e};
+  int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return last_error();
+  status s;
+  if (::fsync(fd) != 0) s = last_error();
+  ::close(fd);
+  return s;
+}
+
+std::vector<std::string> names_beside(const std::string& file_name) {
+  std::vector<std::string> names;
+  DIR* d = ::opendir(directory_of(file_name).c_str());
+  if (d == nullptr) return names;
+  while (const dirent* e = ::readdir(d)) names.emplace_back(e->d_name);
+  ::closedir(d);
+  return names;
+}
+
 namespace {
 
 struct flock range_lock(short type, std::int64_t offset, std::size_t size) {
@@ -158,15 +196,21 @@ bool mark_writing(file& f, std::int64_t offset, std::size_t size) {
   if (f.fd_ < 0) return false;
   struct flock l = range_lock(F_WRLCK, offset, size);
   // Readers hold their marks for one read: microseconds, unless the machine is
-  // so busy that a reader loses the processor in between. Giving up early would
-  // let such a reader see half of this write.
-  for (int attempt = 0; attempt < 10000; ++attempt) {
+  // so busy that a reader loses the processor in between. The wait is bounded by
+  // the clock, not by a count of attempts, whose sleeps the system lengthens.
+  timespec start{};
+  ::clock_gettime(CLOCK_MONOTONIC, &start);
+  for (;;) {
     if (::fcntl(f.fd_, F_OFD_SETLK, &l) == 0) return true;
     if (errno != EAGAIN && errno != EACCES) return false;
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    const double waited = static_cast<double>(now.tv_sec - start.tv_sec) +
+                          static_cast<double>(now.tv_nsec - start.tv_nsec) / 1e9;
+    if (waited >= mark_wait_seconds) return false;
     timespec pause{0, 100000};
     ::nanosleep(&pause, nullptr);
   }
-  return false;
 }
 
 bool mark_reading(file& f, std::int64_t offset, std::size_t size) {
@@ -197,6 +241,10 @@ status create_exclusive(const std::string& name) {
   if (fd < 0) return last_error();
   ::close(fd);
   return {};
+}
+
+bool already_exists(const status& s) {
+  return s.error == EEXIST;
 }
 
 status remove(const std::string& name) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace csl_platform {
 
@@ -52,6 +53,7 @@ class file {
   friend status read_whole(const std::string&, std::string&);
   friend bool mark_writing(file&, std::int64_t, std::size_t);
   friend bool mark_reading(file&, std::int64_t, std::size_t);
+  friend status sync(file&);
 
   int fd_ = -1;
   std::string name_;
@@ -67,15 +69,24 @@ status write_record(file& f, std::int64_t position, const void* buffer, std::siz
 // Writes bytes at a byte offset, for a part of a record.
 status write_at(file& f, std::int64_t offset, const void* buffer, std::size_t size);
 status close(file& f);
+// Makes what was written to the file durable: on disk when this returns.
+status sync(file& f);
+// Makes the directory holding a file durable, so that a file created or removed
+// there stays created or removed after a crash.
+status sync_directory_of(const std::string& file_name);
+// The names (without their directory) of the files in the directory that holds
+// `file_name`; none when the directory cannot be read.
+std::vector<std::string> names_beside(const std::string& file_name);
 
 // Byte-range marks between processes of this library, held by an open file until
 // it is closed: a writer marks the bytes it is about to write, a reader the bytes it
 // is about to read, and neither mark can be had while the other is held. The files
 // and the lock files are unchanged, and programs that do not use the marks are not
 // affected. A writer waits for readers to finish (each holds its mark for one
-// read), but at most about a second, so that a stopped reader cannot hold writers
-// up for good; then it goes on unmarked. A reader never waits. False when the mark
-// could not be had.
+// read), but at most mark_wait_seconds, so that a stopped reader, or another
+// program holding a read lock on the file, cannot hold writers up; then it goes on
+// unmarked. A reader never waits. False when the mark could not be had.
+inline constexpr double mark_wait_seconds = 0.1;
 bool mark_writing(file& f, std::int64_t offset, std::size_t size);
 bool mark_reading(file& f, std::int64_t offset, std::size_t size);
 
@@ -85,6 +96,8 @@ status read_whole(const std::string& name, std::string& content);
 // Creates an empty file only if none of that name exists, atomically: of several
 // processes trying at once exactly one succeeds. The file is left closed.
 status create_exclusive(const std::string& name);
+// The failure of create_exclusive that means another holds the file.
+bool already_exists(const status& s);
 status remove(const std::string& name);
 
 void sleep_seconds(double seconds);
@@ -112,7 +125,7 @@ calendar_reading calendar_clock();
 // returns 0 to let it run, or the error to report instead (a closing step still
 // releases the descriptor). The sleep hook replaces the real sleep, the clock hook
 // the calendar clock.
-enum class step { open, create, create_exclusive, read, write, close, remove };
+enum class step { open, create, create_exclusive, read, write, close, remove, sync };
 using fault_hook = std::function<int(step, std::string_view file_name)>;
 using sleep_hook = std::function<void(double seconds)>;
 using clock_hook = std::function<calendar_reading()>;
