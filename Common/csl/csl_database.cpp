@@ -35,4 +35,26 @@ void report(std::string_view prefix, std::string_view message, std::string_view 
   csl_output::put_line(line);
 }
 
+namespace {
+
+// The table of the reflected polynomial 0xEDB88320, one entry per byte value.
+constexpr std::array<std::uint32_t, 256> crc_table = [] {
+  std::array<std::uint32_t, 256> table{};
+  for (std::uint32_t n = 0; n < 256; ++n) {
+    std::uint32_t c = n;
+    for (int k = 0; k < 8; ++k) c = (c & 1U) != 0 ? 0xEDB88320U ^ (c >> 1) : c >> 1;
+    table[n] = c;
+  }
+  return table;
+}();
+
+}  // namespace
+
+std::uint32_t checksum_of(const void* bytes, std::size_t size) {
+  const auto* b = static_cast<const unsigned char*>(bytes);
+  std::uint32_t c = 0xFFFFFFFFU;
+  for (std::size_t i = 0; i < size; ++i) c = crc_table[(c ^ b[i]) & 0xFFU] ^ (c >> 8);
+  return c ^ 0xFFFFFFFFU;
+}
+
 }  // namespace csl_database

@@ -52,6 +52,28 @@ using counter = csl::ranged<std::int32_t, 0, std::numeric_limits<std::int32_t>::
 inline constexpr double lock_wait_seconds = 0.25;
 inline constexpr int lock_retries = 20;
 
+// What a writer does when the lock file of its position is still held after its
+// retries: carry on as if it held it (the store's own operations), or give up and
+// write nothing (a caller that would rather say so than write over a holder).
+enum class on_lock_timeout { carry_on, give_up };
+struct lock_policy {
+  int retries = lock_retries;
+  on_lock_timeout timeout = on_lock_timeout::carry_on;
+};
+
+// What a modify came to: the change written, declined by the change itself, not
+// attempted because the lock could not be had (giving up) or because the entry or
+// the item could not be read whole.
+enum class modify_outcome { written, declined, not_locked, unreadable };
+struct modify_result {
+  modify_outcome outcome = modify_outcome::declined;
+  bool whole = true;                 // every file step of the write succeeded
+  csl_platform::status lock_status;  // why the lock could not be had
+};
+
+// CRC-32 (the polynomial of zip and Ethernet) of a journal's bytes.
+std::uint32_t checksum_of(const void* bytes, std::size_t size);
+
 // One index entry: the key, its state and the time of its last change.
 template <class Key>
 struct key_rec {
@@ -74,6 +96,21 @@ struct header_rec {
     return index[static_cast<std::size_t>(position - 1)];
   }
 };
+
+// What a writer of this library is about to write in place, kept beside the
+// database until both writes are durable: after a crash the journal is replayed
+// when whole, or discarded when it was not finished (then nothing was written in
+// place yet).
+template <class Key, class Item>
+struct journal_rec {
+  std::array<char, 8> magic;
+  std::int32_t position;
+  std::uint32_t with_item;  // 1 when the item below is written too, 0 for the entry alone
+  key_rec<Key> entry;
+  Item the_item;
+  std::uint32_t checksum;  // checksum_of every byte before it
+};
+inline constexpr std::array<char, 8> journal_magic = {'R', 'V', 'D', 'B', 'J', 'N', 'L', '1'};
 
 // Literals of the file steps in a report line.
 inline constexpr std::string_view raised_opening = " raised opening ";
@@ -113,6 +150,13 @@ class store {
   static_assert(offsetof(header_type, fill) == 30 && offsetof(header_type, number) == 32);
   static_assert(offsetof(header_type, index) == 44);
   static_assert(sizeof(header_type) == 44 + positions * sizeof(key_record));
+  using journal_type = journal_rec<key, item>;
+  static_assert(std::is_trivially_copyable_v<journal_type>);
+  static_assert(offsetof(journal_type, position) == 8 && offsetof(journal_type, with_item) == 12);
+  static_assert(offsetof(journal_type, entry) == 16);
+  static_assert(offsetof(journal_type, the_item) == 16 + sizeof(key_record));
+  static_assert(offsetof(journal_type, checksum) == 16 + sizeof(key_record) + sizeof(item));
+  static_assert(sizeof(journal_type) == 20 + sizeof(key_record) + sizeof(item));
 
   class initialisation_error : public csl::named_error {
    public:
@@ -167,6 +211,7 @@ class store {
     db_initialised_ = true;
     initialise_item_file();
     initialise_index_file();
+    if (db_initialised_) recover_all();
   }
 
   bool is_initialised() const { return db_initialised_; }
@@ -195,6 +240,23 @@ class store {
     return result;
   }
 
+  // The item record of a position whatever its entry holds, as a reader of this
+  // library reads it (for tools that show a position as it is); true when read
+  // whole.
+  bool item_at_position(int position, item& into) {
+    constexpr const char* place = "csl_database.item_at_position";
+    check_position(position, place);
+    const held_lock guard(*this, position, lock_kind::reader);
+    if (guard.locked()) return read_item(into, position);
+    journal_type j;
+    if (read_journal(journal_file_name(position), position, j) == journal_found::whole &&
+        j.with_item != 0) {
+      std::memcpy(static_cast<void*>(&into), &j.the_item, sizeof(item));
+      return true;
+    }
+    return settled_read(into, position, false, nullptr);
+  }
+
   // Stores the item and its key at the key's position and stamps the entry with
   // the current time; an empty entry becomes read_write, a read_only one refuses.
   // Only the changed entry is written back, so that writers of other positions
@@ -204,6 +266,7 @@ class store {
     constexpr const char* place = "csl_database.update";
     const int position = checked_position(the_key, place);
     const held_lock guard(*this, position, lock_kind::writer);
+    recover(position);
     read_index();
     key_record entry = header().entry(position);
     const key_state state = checked_state(position, place);
@@ -211,9 +274,7 @@ class store {
     entry.mod_time = csl_real_time::processor_time();
     entry.details = the_key;
     if (state == key_state::empty) entry.state = key_state::read_write;
-    if (!write_item(the_item, position)) return;
-    header().entry(position) = entry;
-    write_entry(position);
+    commit(position, entry, &the_item);
   }
 
   // The same under the record's own key.
@@ -224,9 +285,11 @@ class store {
   void set_state_of(const key& the_key, key_state to) {
     const int position = checked_position(the_key, "csl_database.set_state_of");
     const held_lock guard(*this, position, lock_kind::writer);
+    recover(position);
     read_index();
-    header().entry(position).state = to;
-    write_entry(position);
+    key_record entry = header().entry(position);
+    entry.state = to;
+    commit(position, entry, nullptr);
   }
 
   // Sets the modification time of a read_write entry.
@@ -234,11 +297,64 @@ class store {
     constexpr const char* place = "csl_database.set_time_of";
     const int position = checked_position(the_key, place);
     const held_lock guard(*this, position, lock_kind::writer);
+    recover(position);
     read_index();
     if (checked_state(position, place) != key_state::read_write) throw state_error(place);
-    header().entry(position).mod_time = to;
-    write_entry(position);
+    key_record entry = header().entry(position);
+    entry.mod_time = to;
+    commit(position, entry, nullptr);
   }
+
+  // Reads the entry and the item of the key's position, lets `change` alter both,
+  // and writes back what it made, all under the position's one lock, so that
+  // concurrent changes of one position never lose each other. `change(entry,
+  // item)` returns false to write nothing; what it throws passes through, with
+  // nothing written and the lock released. The change sets the entry as it means
+  // it to be: key, state and time are not stamped here.
+  template <class Change>
+  modify_result modify(const key& the_key, Change&& change, lock_policy policy = {}) {
+    const int position = checked_position(the_key, "csl_database.modify");
+    const held_lock guard(*this, position, lock_kind::writer, policy);
+    if (!guard.locked()) return {modify_outcome::not_locked, false, guard.failure()};
+    recover(position);
+    bool whole = watched_read_index(0, nullptr);
+    key_record entry = header().entry(position);
+    item the_item;  // every byte is read or cleared
+    whole = read_item(the_item, position) && whole;
+    if (!whole) return {modify_outcome::unreadable, false, {}};
+    const item before = the_item;
+    if (!change(entry, the_item)) return {modify_outcome::declined, true, {}};
+    // Only what the change changed is written.
+    const bool item_changed = !same_bytes(before, the_item);
+    if (!item_changed && same_bytes(entry, header().entry(position))) {
+      return {modify_outcome::written, true, {}};
+    }
+    return {
+        modify_outcome::written, commit(position, entry, item_changed ? &the_item : nullptr), {}};
+  }
+
+  // Replays the journal of a position that a writer left behind when it was
+  // stopped, or discards one it had not finished. The caller holds the position's
+  // lock (or has carried on without it).
+  void recover(int position) {
+    check_position(position, "csl_database.recover");
+    const std::string name = journal_file_name(position);
+    journal_type j;
+    const journal_found found = read_journal(name, position, j);
+    if (found == journal_found::none) return;
+    if (found == journal_found::whole && !replayed(j)) return;  // kept for the next try
+    discard_journal(name);
+  }
+
+  // The journal file of a position: the base name, "_JOURNAL_" and the position's
+  // image with its leading blank, as its lock file is named.
+  std::string journal_file_name(int position) const { return named_for(position, "_JOURNAL_"); }
+
+  // Whether each write is journaled and made durable before it returns (the
+  // default). Without, a write is two plain writes in place, as fast as the
+  // system's cache and no safer: for measurements and bulk work that makes its
+  // own provision.
+  void set_durable(bool durable) { durable_ = durable; }
 
   // The modification time of an entry in use.
   csl_time::time time_of(const key& the_key) {
@@ -257,11 +373,17 @@ class store {
   }
 
   // Plain reads of the index as last loaded: no checks, no lock, no reread.
-  const key& value_of(int the_position) const { return header().entry(the_position).details; }
+  // A position outside 1 .. positions is the range error.
+  const key& value_of(int the_position) const {
+    check_position(the_position, "csl_database.value_of");
+    return header().entry(the_position).details;
+  }
   bool is_empty(int the_position) const {
+    check_position(the_position, "csl_database.is_empty");
     return checked_state(the_position, "csl_database.is_empty") == key_state::empty;
   }
   const csl_time::time& mod_time_of(int the_position) const {
+    check_position(the_position, "csl_database.mod_time_of");
     return header().entry(the_position).mod_time;
   }
 
@@ -298,6 +420,7 @@ class store {
   // With `disturbed`, the record is marked as being read, and `disturbed` notes
   // whether a writer had it marked instead.
   bool read_item(item& the_item, int from_position, bool* disturbed = nullptr) {
+    check_position(from_position, "csl_database.read_item");
     constexpr std::string_view prefix = "csl_database: read_item ";
     csl_platform::file f;
     step(prefix, csl_platform::open(file_name_, csl_platform::open_mode::read_only, f),
@@ -365,30 +488,14 @@ class store {
   // Writes one item record in place; the other records stay as they are. True
   // when every step succeeded.
   bool write_item(const item& the_item, int at_position) {
-    constexpr std::string_view prefix = "csl_database: write_item ";
-    csl_platform::file f;
-    bool whole =
-        step(prefix, csl_platform::open(file_name_, csl_platform::open_mode::write_only, f),
-             raised_opening, file_name_);
-    csl_platform::mark_writing(f, item_offset(at_position), sizeof(item));
-    whole &= step(prefix, csl_platform::write_record(f, at_position, &the_item, sizeof(item)),
-                  raised_writing, file_name_, at_position);
-    whole &= step(prefix, csl_platform::close(f), raised_closing, file_name_);
-    return whole;
+    check_position(at_position, "csl_database.write_item");
+    return write_item_steps(the_item, at_position, false) == written::whole;
   }
 
   // Writes the one index entry of a position in place (reported as write_index).
   void write_entry(int position) {
-    constexpr std::string_view prefix = "csl_database: write_index ";
-    csl_platform::file f;
-    step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_write, f),
-         raised_opening, index_file_name_);
-    csl_platform::mark_writing(f, entry_offset(position), sizeof(key_record));
-    step(prefix,
-         csl_platform::write_at(f, entry_offset(position), &header().entry(position),
-                                sizeof(key_record)),
-         raised_writing, index_file_name_);
-    step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
+    check_position(position, "csl_database.write_entry");
+    write_entry_steps(position, false);
   }
 
   static constexpr std::int64_t item_offset(int position) {
@@ -402,13 +509,22 @@ class store {
 
   // Takes the lock file of a position, waiting if needed; after the last retry the
   // caller carries on as if it held the lock.
-  void lock(int index) { lock(lock_file_name(index)); }
+  void lock(int index) {
+    check_position(index, "csl_database.lock");
+    lock(lock_file_name(index));
+  }
 
   // Takes the lock file only when nobody holds it; never waits for a holder.
-  bool read_lock(int index) { return read_lock(lock_file_name(index)); }
+  bool read_lock(int index) {
+    check_position(index, "csl_database.read_lock");
+    return read_lock(lock_file_name(index));
+  }
 
   // Removes the lock file; a failure to remove it is ignored.
-  void unlock(int index) { unlock(lock_file_name(index)); }
+  void unlock(int index) {
+    check_position(index, "csl_database.unlock");
+    unlock(lock_file_name(index));
+  }
 
   const header_type& header() const { return (*headers_)[current_]; }
   header_type& header() { return (*headers_)[current_]; }
@@ -416,8 +532,14 @@ class store {
   const std::string& index_file_name() const { return index_file_name_; }
   // The base name, "_LOCK_" and the position's image with its leading blank.
   // Built in one allocation: every keyed operation names its lock once.
-  std::string lock_file_name(int index) const {
-    constexpr std::string_view infix = "_LOCK_";
+  std::string lock_file_name(int index) const { return named_for(index, "_LOCK_"); }
+
+ private:
+  // All bytes zero: every key not valid, every entry empty.
+  static void reset(header_type& h) { std::memset(static_cast<void*>(&h), 0, sizeof h); }
+
+  // The base name, the infix and the position's image with its leading blank.
+  std::string named_for(int index, std::string_view infix) const {
     std::array<char, 16> digits{};
     const std::to_chars_result end =
         std::to_chars(digits.data(), digits.data() + digits.size(), index);
@@ -431,24 +553,21 @@ class store {
     return name;
   }
 
- private:
-  // All bytes zero: every key not valid, every entry empty.
-  static void reset(header_type& h) { std::memset(static_cast<void*>(&h), 0, sizeof h); }
+  static void check_position(int position, const char* place) {
+    if (position < 1 || position > positions) throw csl::range_error(place);
+  }
 
   // The lock of the position whose lock file is `name`.
   void lock(const std::string& name) {
-    if (!take_lock(name)) report_lock_failure(name);
+    if (!take_lock(name, lock_retries).ok()) report_lock_failure(name);
   }
+  // One attempt: a file that exists is a holder, whom a reader never waits for;
+  // any other failure (no permission, a read-only file system) is reported, and
+  // the reader reads without the lock.
   bool read_lock(const std::string& name) {
-    csl_platform::file probe;
-    csl_platform::status s = csl_platform::open(name, csl_platform::open_mode::read_only, probe);
-    if (s.ok()) {
-      csl_platform::close(probe);
-      return false;
-    }
-    if (!s.missing()) return false;
-    if (take_lock(name)) return true;
-    report_lock_failure(name);
+    const csl_platform::status s = csl_platform::create_exclusive(name);
+    if (s.ok()) return true;
+    if (!csl_platform::already_exists(s)) report_lock_failure(name);
     return false;
   }
   static void unlock(const std::string& name) { csl_platform::remove(name); }
@@ -461,25 +580,31 @@ class store {
   // when it was taken. Its file's name is built once for the operation.
   class held_lock {
    public:
-    held_lock(store& s, int position, lock_kind kind)
-        : name_(s.lock_file_name(position)), locked_(take(s, name_, kind)) {}
+    held_lock(store& s, int position, lock_kind kind, lock_policy policy = {})
+        : name_(s.lock_file_name(position)), locked_(take(s, kind, policy)) {}
     held_lock(const held_lock&) = delete;
     held_lock& operator=(const held_lock&) = delete;
     ~held_lock() {
       if (locked_) unlock(name_);
     }
     bool locked() const { return locked_; }
+    const csl_platform::status& failure() const { return failure_; }
 
    private:
-    // A writer counts as holding the lock even when its retries ran out: it
-    // carries on, and removes the lock file when done.
-    static bool take(store& s, const std::string& name, lock_kind kind) {
-      if (kind == lock_kind::reader) return s.read_lock(name);
-      s.lock(name);
+    // A writer that carries on counts as holding the lock even when its retries
+    // ran out, and removes the lock file when done; one that gives up holds
+    // nothing and removes nothing.
+    bool take(store& s, lock_kind kind, const lock_policy& policy) {
+      if (kind == lock_kind::reader) return s.read_lock(name_);
+      failure_ = take_lock(name_, policy.retries);
+      if (failure_.ok()) return true;
+      if (policy.timeout == on_lock_timeout::give_up) return false;
+      report_lock_failure(name_);
       return true;
     }
 
     std::string name_;
+    csl_platform::status failure_;
     bool locked_;
   };
 
@@ -502,9 +627,17 @@ class store {
     return static_cast<key_state>(byte);
   }
 
+  // A reader without the lock takes the entry from a whole journal when there is
+  // one: that is what the entry is, or will be once recovery has run.
   void reread_under_read_lock(int position) {
     const held_lock guard(*this, position, lock_kind::reader);
     read_index();
+    if (!guard.locked()) {
+      journal_type j;
+      if (read_journal(journal_file_name(position), position, j) == journal_found::whole) {
+        header().entry(position) = j.entry;
+      }
+    }
   }
 
   // Stands on the first entry in use from `from` on; done when there is none.
@@ -524,12 +657,30 @@ class store {
     const int position = checked_position(the_key, place);
     const held_lock guard(*this, position, lock_kind::reader);
     if (!guard.locked()) {
-      settled_read(into, position, reread_index, place);
+      unlocked_read(into, position, reread_index, place);
       return;
     }
     if (reread_index) read_index();
     if (checked_state(position, place) == key_state::empty) throw state_error(place);
     read_item(into, position);
+  }
+
+  // A reader without the lock takes what a whole journal of the position holds:
+  // a writer of this library is writing it in place, or was stopped doing so.
+  // Otherwise it reads the files as they are.
+  void unlocked_read(item& into, int position, bool reread_index, const char* place) {
+    journal_type j;
+    if (read_journal(journal_file_name(position), position, j) != journal_found::whole) {
+      settled_read(into, position, reread_index, place);
+      return;
+    }
+    header().entry(position) = j.entry;
+    if (checked_state(position, place) == key_state::empty) throw state_error(place);
+    if (j.with_item != 0) {
+      std::memcpy(static_cast<void*>(&into), &j.the_item, sizeof(item));
+      return;
+    }
+    settled_read(into, position, false, place);
   }
 
   // A reader without the lock (someone else is writing, or a lock file was left
@@ -538,42 +689,195 @@ class store {
   // marks and two reads of the record and its entry agree (against writers that do
   // not mark); it waits a little between tries and gives up after a few, reporting
   // a failed read.
-  void settled_read(item& into, int position, bool reread_index, const char* place) {
+  // A failed index read is reported once: the index is not read again. Without a
+  // place the entry's state is not asked for. True when the record was read.
+  bool settled_read(item& into, int position, bool reread_index, const char* place) {
     for (int reads = 1;; ++reads) {
       bool disturbed = false;
-      if (reread_index) watched_read_index(position, &disturbed);
-      if (checked_state(position, place) == key_state::empty) throw state_error(place);
+      if (reread_index) reread_index = watched_read_index(position, &disturbed);
+      if (place != nullptr && checked_state(position, place) == key_state::empty) {
+        throw state_error(place);
+      }
       const key_record entry = header().entry(position);
-      if (!read_item(into, position, &disturbed)) return;
+      if (!read_item(into, position, &disturbed)) return false;
       item second;  // every byte is read or cleared
       if (!read_item(second, position, &disturbed)) {
         clear(into);
-        return;
+        return false;
       }
-      if (reread_index) watched_read_index(position, &disturbed);
+      if (reread_index) reread_index = watched_read_index(position, &disturbed);
       if (!disturbed && same_bytes(into, second) && same_bytes(entry, header().entry(position))) {
-        return;
+        return true;
       }
       if (reads == settle_reads) {
         report("csl_database: read_item ", "record changing while read", "UNSETTLED_READ",
                raised_reading, file_name_, position);
         clear(into);
-        return;
+        return false;
       }
       csl_platform::sleep_seconds(settle_wait_seconds);
     }
   }
 
   // read_index; with `disturbed`, the entry of `position` is marked as being read,
-  // and `disturbed` notes whether a writer had it marked instead.
-  void watched_read_index(int position, bool* disturbed) {
+  // and `disturbed` notes whether a writer had it marked instead. True when every
+  // step succeeded.
+  bool watched_read_index(int position, bool* disturbed) {
     constexpr std::string_view prefix = "csl_database: read_index ";
     csl_platform::file f;
-    step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_only, f),
-         raised_opening, index_file_name_);
+    bool whole =
+        step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_only, f),
+             raised_opening, index_file_name_);
     if (disturbed) watch(f, entry_offset(position), sizeof(key_record), disturbed);
-    step(prefix, read_header(f), raised_reading, index_file_name_);
-    step(prefix, csl_platform::close(f), raised_closing, index_file_name_);
+    whole = step(prefix, read_header(f), raised_reading, index_file_name_) && whole;
+    whole = step(prefix, csl_platform::close(f), raised_closing, index_file_name_) && whole;
+    return whole;
+  }
+
+  // How much of a write in place was done: nothing (its file could not be
+  // opened), a part (a step failed after the file was open), or the whole.
+  enum class written { nothing, part, whole };
+
+  written write_item_steps(const item& the_item, int at_position, bool durable) {
+    constexpr std::string_view prefix = "csl_database: write_item ";
+    csl_platform::file f;
+    const bool opened =
+        step(prefix, csl_platform::open(file_name_, csl_platform::open_mode::write_only, f),
+             raised_opening, file_name_);
+    csl_platform::mark_writing(f, item_offset(at_position), sizeof(item));
+    bool whole = step(prefix, csl_platform::write_record(f, at_position, &the_item, sizeof(item)),
+                      raised_writing, file_name_, at_position);
+    if (whole && durable) {
+      whole = step(prefix, csl_platform::sync(f), raised_writing, file_name_, at_position);
+    }
+    whole = step(prefix, csl_platform::close(f), raised_closing, file_name_) && whole;
+    return !opened ? written::nothing : whole ? written::whole : written::part;
+  }
+
+  written write_entry_steps(int position, bool durable) {
+    constexpr std::string_view prefix = "csl_database: write_index ";
+    csl_platform::file f;
+    const bool opened =
+        step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_write, f),
+             raised_opening, index_file_name_);
+    csl_platform::mark_writing(f, entry_offset(position), sizeof(key_record));
+    bool whole = step(prefix,
+                      csl_platform::write_at(f, entry_offset(position), &header().entry(position),
+                                             sizeof(key_record)),
+                      raised_writing, index_file_name_);
+    if (whole && durable) {
+      whole = step(prefix, csl_platform::sync(f), raised_writing, index_file_name_);
+    }
+    whole = step(prefix, csl_platform::close(f), raised_closing, index_file_name_) && whole;
+    return !opened ? written::nothing : whole ? written::whole : written::part;
+  }
+
+  // Writes a position's new entry, and its item when given, in place: the item
+  // first, so that a failed item write leaves the entry as it was. When durable,
+  // both are first written to the position's journal and made durable, and the
+  // journal goes once both writes are; it stays when a write was left half done,
+  // for recovery to finish. A journal that cannot be written is reported, and the
+  // writes go ahead without it. True when every step succeeded.
+  bool commit(int position, const key_record& entry, const item* the_item) {
+    const std::string journal = journal_file_name(position);
+    const bool journaled = durable_ && write_journal(journal, position, entry, the_item);
+    written done = written::nothing;
+    if (the_item != nullptr) {
+      done = write_item_steps(*the_item, position, durable_);
+      if (done != written::whole) {
+        if (journaled && done == written::nothing) discard_journal(journal);
+        return false;
+      }
+    }
+    header().entry(position) = entry;
+    const written entry_done = write_entry_steps(position, durable_);
+    if (entry_done != written::whole) {
+      if (journaled && done == written::nothing && entry_done == written::nothing) {
+        discard_journal(journal);
+      }
+      return false;
+    }
+    if (journaled) discard_journal(journal);
+    return true;
+  }
+
+  bool write_journal(const std::string& name, int position, const key_record& entry,
+                     const item* the_item) {
+    constexpr std::string_view prefix = "csl_database: write_journal ";
+    journal_type j;
+    std::memset(static_cast<void*>(&j), 0, sizeof j);
+    j.magic = journal_magic;
+    j.position = position;
+    j.with_item = the_item != nullptr ? 1 : 0;
+    j.entry = entry;
+    if (the_item != nullptr) std::memcpy(static_cast<void*>(&j.the_item), the_item, sizeof(item));
+    j.checksum = checksum_of(&j, offsetof(journal_type, checksum));
+    csl_platform::file f;
+    if (!step(prefix, csl_platform::create(name, f), raised_creating, name)) return false;
+    bool whole = step(prefix, csl_platform::write_at(f, 0, &j, sizeof j), raised_writing, name) &&
+                 step(prefix, csl_platform::sync(f), raised_writing, name);
+    whole = step(prefix, csl_platform::close(f), raised_closing, name) && whole;
+    // The journal's name must be durable too before anything is written in place.
+    whole = whole && step(prefix, csl_platform::sync_directory_of(name), raised_writing, name);
+    if (!whole) csl_platform::remove(name);
+    return whole;
+  }
+
+  // Removing the journal is made durable as well: a journal that came back after
+  // a crash would be replayed over what other programs wrote since.
+  void discard_journal(const std::string& name) {
+    if (csl_platform::remove(name).ok() && durable_) csl_platform::sync_directory_of(name);
+  }
+
+  enum class journal_found { none, unfinished, whole };
+
+  // A journal that is there is whole when it holds every byte, names its
+  // position and its checksum agrees; anything else was not finished.
+  journal_found read_journal(const std::string& name, int position, journal_type& j) {
+    constexpr std::string_view prefix = "csl_database: recover ";
+    csl_platform::file f;
+    const csl_platform::status opened =
+        csl_platform::open(name, csl_platform::open_mode::read_only, f);
+    if (opened.missing()) return journal_found::none;
+    if (!step(prefix, opened, raised_opening, name)) return journal_found::none;
+    const bool read =
+        step(prefix, csl_platform::read_record(f, 1, &j, sizeof j), raised_reading, name);
+    step(prefix, csl_platform::close(f), raised_closing, name);
+    if (!read) return journal_found::unfinished;
+    const bool valid = j.magic == journal_magic && j.position == position && j.with_item <= 1 &&
+                       j.checksum == checksum_of(&j, offsetof(journal_type, checksum));
+    return valid ? journal_found::whole : journal_found::unfinished;
+  }
+
+  // Writes a whole journal's entry and item in place again; true when done.
+  bool replayed(const journal_type& j) {
+    if (j.with_item != 0 && write_item_steps(j.the_item, j.position, durable_) != written::whole) {
+      return false;
+    }
+    header().entry(j.position) = j.entry;
+    return write_entry_steps(j.position, durable_) == written::whole;
+  }
+
+  // At start: the journals that writers left behind, each recovered when its
+  // position's lock can be had at once. A journal whose lock is held is left to
+  // its holder, or to the next writer of that position.
+  void recover_all() {
+    const std::size_t slash = file_name_.rfind('/');
+    const std::string directory = slash == std::string::npos ? "" : file_name_.substr(0, slash + 1);
+    const std::string prefix = file_name_.substr(directory.size()) + "_JOURNAL_ ";
+    for (const std::string& n : csl_platform::names_beside(file_name_)) {
+      if (n.compare(0, prefix.size(), prefix) != 0) continue;
+      int position = 0;
+      const auto r = std::from_chars(n.data() + prefix.size(), n.data() + n.size(), position);
+      if (r.ec != std::errc{} || position < 1 || position > positions ||
+          journal_file_name(position) != directory + n) {
+        continue;
+      }
+      const std::string lock_name = lock_file_name(position);
+      if (!csl_platform::create_exclusive(lock_name).ok()) continue;
+      recover(position);
+      unlock(lock_name);
+    }
   }
 
   static void watch(csl_platform::file& f, std::int64_t offset, std::size_t size, bool* disturbed) {
@@ -650,11 +954,12 @@ class store {
     return false;
   }
 
-  // At most lock_retries + 1 attempts and lock_retries waits.
-  bool take_lock(const std::string& name) {
+  // At most retries + 1 attempts and retries waits; only a lock file that exists
+  // is waited for, any other failure gives up at once.
+  static csl_platform::status take_lock(const std::string& name, int retries) {
     for (int attempt = 0;; ++attempt) {
-      if (csl_platform::create_exclusive(name).ok()) return true;
-      if (attempt == lock_retries) return false;
+      const csl_platform::status s = csl_platform::create_exclusive(name);
+      if (s.ok() || !csl_platform::already_exists(s) || attempt >= retries) return s;
       csl_platform::sleep_seconds(lock_wait_seconds);
     }
   }
@@ -679,6 +984,7 @@ class store {
   bool started_ = false;
   std::array<bool, 2> mapped_{};  // whether each header's pages were mapped in
   bool db_initialised_ = false;
+  bool durable_ = true;
 };
 
 }  // namespace csl_database

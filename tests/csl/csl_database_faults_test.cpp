@@ -48,6 +48,7 @@ class faults_test : public testing::Test {
     std::filesystem::remove(base);
     std::filesystem::remove(index);
     std::filesystem::remove(lock);
+    std::filesystem::remove(base + "_JOURNAL_ 1991");
     if (with_files) test_files::write_database(base, {trials});
     db.start_up(base, sm_model_vehicle::default_);
   }

@@ -162,8 +162,7 @@ TEST_F(store_test, ItemOfMakesOnlyTheProtocolsFileSteps) {
   faults::plan plan;
   db.item_of(sm_model_vehicle_kind::create(995, perm));
   const std::string lock = db.lock_file_name(1991);
-  EXPECT_EQ(plan.steps, (std::vector<seen>{{step::open, lock},
-                                           {step::create_exclusive, lock},
+  EXPECT_EQ(plan.steps, (std::vector<seen>{{step::create_exclusive, lock},
                                            {step::open, index},
                                            {step::read, index},
                                            {step::close, index},
@@ -173,7 +172,7 @@ TEST_F(store_test, ItemOfMakesOnlyTheProtocolsFileSteps) {
                                            {step::remove, lock}}));
   plan.steps.clear();
   db.fast_item_of(sm_model_vehicle_kind::create(995, perm));
-  EXPECT_EQ(plan.steps.size(), 6U) << "fast_item_of must not read the index";
+  EXPECT_EQ(plan.steps.size(), 5U) << "fast_item_of must not read the index";
 }
 
 TEST_F(store_test, ShortItemFileReportsTheReadAndGivesAZeroRecord) {
@@ -323,7 +322,8 @@ TEST_F(store_test, ReadLockThatCannotBeCreatedReportsAndReadsAnyway) {
   EXPECT_FALSE(locked);
   EXPECT_EQ(lines, std::vector<std::string>{"csl_database: error waiting on lock file " +
                                             db.lock_file_name(9) + " - carrying on anyway!"});
-  EXPECT_EQ(plan.sleeps.size(), 20U);
+  // Only a lock file that exists is waited for.
+  EXPECT_TRUE(plan.sleeps.empty());
 }
 
 TEST_F(store_test, LockWaitsForAHolderToLetGo) {
