@@ -770,6 +770,110 @@ TEST(VdbEdit, ConcurrentSetsOnDifferentPositionsLoseNothing) {
   EXPECT_EQ(db.vdb({"verify"}).out, "no problems\n");
 }
 
+// The value `vdb show` gives a characteristic, as its image.
+std::string shown(const database& db, int position, const std::string& name) {
+  for (const std::string& line : lines(db.vdb({"show", std::to_string(position)}).out)) {
+    if (line.rfind("  " + name + " ", 0) == 0) return line.substr(line.find_last_of(' ') + 1);
+  }
+  return {};
+}
+
+TEST(VdbEdit, ConcurrentSetsOnOnePositionAllKeepTheirChanges) {
+  const database db;
+  ASSERT_EQ(db.vdb({"create"}).exit_code, 0);
+  ASSERT_EQ(db.vdb({"new", "3", "--name", "ECHO II", "--class", "SSGN"}).exit_code, 0);
+  const std::vector<std::string> names = {"c200", "c203", "c215", "c206", "c209", "c216"};
+  for (int round = 1; round <= 3; ++round) {
+    std::vector<pid_t> children;
+    for (std::size_t v = 0; v < names.size(); ++v) {
+      const pid_t pid = ::fork();
+      ASSERT_GE(pid, 0);
+      if (pid == 0) {
+        const std::string value = std::to_string(10 * round + static_cast<int>(v));
+        ::_exit(db.vdb({"set", "7", names[v] + "=" + value}).exit_code);
+      }
+      children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+      int status = 0;
+      ::waitpid(pid, &status, 0);
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (std::size_t v = 0; v < names.size(); ++v) {
+      EXPECT_EQ(shown(db, 7, names[v]), std::to_string(10 * round + static_cast<int>(v)))
+          << names[v] << " in round " << round;
+    }
+  }
+}
+
+TEST(VdbEdit, AHeldLockIsNamedAndLeftAndNothingIsWritten) {
+  const database db;
+  db.write_three_vehicles();
+  const std::string lock = db.base() + "_LOCK_ 7";
+  write_all(lock, {});
+  const vdb_bytes::bytes index = read_all(db.index());
+  const vdb_bytes::bytes items = read_all(db.base());
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"--wait", "1", "set", "7", "c200=100"},
+        std::vector<std::string>{"--wait", "0", "state", "7", "read_only"},
+        std::vector<std::string>{"--wait", "0", "touch", "7", "now"}}) {
+    const outcome o = db.vdb(command);
+    EXPECT_EQ(o.exit_code, 1) << command[2];
+    EXPECT_NE(o.err.find("vdb: the lock file " + lock + " is held (made "), std::string::npos)
+        << o.err;
+    EXPECT_NE(o.err.find(" s ago); nothing written"), std::string::npos) << o.err;
+  }
+  EXPECT_TRUE(std::filesystem::exists(lock));
+  EXPECT_EQ(read_all(db.index()), index);
+  EXPECT_EQ(read_all(db.base()), items);
+  // Once the holder is gone the same command goes through.
+  std::filesystem::remove(lock);
+  EXPECT_EQ(db.vdb({"--wait", "0", "set", "7", "c200=100"}).exit_code, 0);
+  EXPECT_EQ(shown(db, 7, "c200"), "100");
+}
+
+TEST(VdbRecover, FinishesAStoppedWriteAndVerifyReportsItUntilThen) {
+  const database db;
+  db.write_three_vehicles();
+  // A journal as a writer stopped half way leaves it: whole, its lock file held.
+  const outcome before = db.vdb({"set", "7", "c200=200"});
+  ASSERT_EQ(before.exit_code, 0);
+  const vdb_bytes::bytes items = read_all(db.base());
+  vdb_bytes::bytes j = {'R', 'V', 'D', 'B', 'J', 'N', 'L', '1', 7, 0, 0, 0, 1, 0, 0, 0};
+  const vdb_bytes::bytes index = read_all(db.index());
+  j.insert(j.end(), index.begin() + 44 + 6 * 60, index.begin() + 44 + 7 * 60);
+  vdb_bytes::bytes item(items.begin() + item_at(7), items.begin() + item_at(8));
+  vdb_bytes::put_f32(item, 116, 100.0F * 0.3048F);
+  j.insert(j.end(), item.begin(), item.end());
+  j.resize(j.size() + 4);
+  const std::uint32_t crc = [&] {
+    std::uint32_t c = 0xFFFFFFFFU;
+    for (std::size_t i = 0; i + 4 < j.size(); ++i) {
+      c ^= j[i];
+      for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320U & (0U - (c & 1U)));
+    }
+    return ~c;
+  }();
+  std::memcpy(j.data() + j.size() - 4, &crc, 4);
+  const std::string journal = db.base() + "_JOURNAL_ 7";
+  write_all(journal, j);
+  write_all(db.base() + "_LOCK_ 7", {});
+  // Readers already see the journal's record; verify names the journal.
+  EXPECT_EQ(shown(db, 7, "c200"), "100");
+  const outcome verify = db.vdb({"verify"});
+  EXPECT_EQ(verify.exit_code, 1);
+  EXPECT_NE(verify.out.find("journal " + journal), std::string::npos) << verify.out;
+  EXPECT_EQ(db.vdb({"recover"}).exit_code, 1);
+  EXPECT_TRUE(std::filesystem::exists(journal));
+  std::filesystem::remove(db.base() + "_LOCK_ 7");
+  const outcome recovered = db.vdb({"recover"});
+  EXPECT_EQ(recovered.exit_code, 0) << recovered.err;
+  EXPECT_EQ(recovered.out, journal + " recovered\n");
+  EXPECT_FALSE(std::filesystem::exists(journal));
+  EXPECT_FLOAT_EQ(float_at(read_all(db.base()), item_at(7) + 116), 100.0F * 0.3048F);
+  EXPECT_EQ(db.vdb({"verify"}).out, "no problems\n");
+}
+
 // --- show, dump and load ------------------------------------------------------
 
 TEST(VdbShow, EveryCharacteristicGroupByGroupAndModeByMode) {

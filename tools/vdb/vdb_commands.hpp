@@ -46,6 +46,11 @@ int load(const options& opts, const std::string& file_name);
 // those at least that many seconds old.
 int locks(const options& opts, std::optional<double> clear_stale_after);
 
+// Replays or discards the journals that writers stopped half way left behind, as
+// opening the database does; one line per journal dealt with, and a diagnostic for
+// each still there because its position's lock file is held.
+int recover(const options& opts);
+
 // Every check of the files' consistency; one line per problem.
 int verify(const options& opts);
 

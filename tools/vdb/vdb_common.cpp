@@ -1,10 +1,14 @@
 #include "vdb_common.hpp"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -140,13 +144,17 @@ file_fact index_file() {
   return fact_of("index file", store().index_file_name(), index_file_size);
 }
 
-std::vector<std::string> lock_files() {
+namespace {
+
+// The files beside the database whose names are the base name and the infix
+// followed by anything, by name, sorted.
+std::vector<std::string> files_named(const std::string& infix) {
   const std::string base = store().file_name();
   const std::filesystem::path base_path(base);
   const std::filesystem::path dir =
       base_path.has_parent_path() ? base_path.parent_path() : std::filesystem::path(".");
   const std::string leaf_base = base_path.filename().string();
-  const std::string prefix = leaf_base + "_LOCK_";
+  const std::string prefix = leaf_base + infix;
   std::vector<std::string> names;
   std::error_code ec;
   for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
@@ -155,6 +163,66 @@ std::vector<std::string> lock_files() {
   }
   std::sort(names.begin(), names.end());
   return names;
+}
+
+std::string seconds_image(double seconds) {
+  std::array<char, 32> text{};
+  std::snprintf(text.data(), text.size(), "%.1f", seconds);
+  return text.data();
+}
+
+// Why a writer could not have the lock file `name`.
+void complain_lock_not_had(const std::string& name, const csl_platform::status& why) {
+  if (!csl_platform::already_exists(why)) {
+    complain("cannot make the lock file " + name + ": " + why.message() + "; nothing written");
+    return;
+  }
+  const std::optional<double> age = age_of(name);
+  complain("the lock file " + name + " is held" +
+           (age ? " (made " + seconds_image(*age) + " s ago)" : std::string()) +
+           "; nothing written");
+}
+
+}  // namespace
+
+std::vector<std::string> lock_files() {
+  return files_named("_LOCK_");
+}
+
+std::vector<std::string> journal_files() {
+  return files_named("_JOURNAL_");
+}
+
+std::optional<double> age_of(const std::string& file_name) {
+  struct stat st {};
+  if (::stat(file_name.c_str(), &st) != 0) return std::nullopt;
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  return std::chrono::duration<double>(now).count() -
+         (static_cast<double>(st.st_mtim.tv_sec) + static_cast<double>(st.st_mtim.tv_nsec) / 1e9);
+}
+
+int changed(const options& opts, const sm_model_vehicle_kind::model_kind& key, const change& c) {
+  csl_database::lock_policy policy;
+  policy.retries = static_cast<int>(std::ceil(opts.wait_seconds / csl_database::lock_wait_seconds));
+  policy.timeout = csl_database::on_lock_timeout::give_up;
+  const csl_database::modify_result r = store().modify(key, c, policy);
+  const int position = sm_model_vehicle_kind::db_index_of(key).value();
+  switch (r.outcome) {
+    case csl_database::modify_outcome::written:
+      if (r.whole) return exit_ok;
+      complain("the change of position " + std::to_string(position) +
+               " was not written whole; run vdb verify");
+      return exit_problem;
+    case csl_database::modify_outcome::declined:
+      return exit_problem;
+    case csl_database::modify_outcome::not_locked:
+      complain_lock_not_had(store().lock_file_name(position), r.lock_status);
+      return exit_problem;
+    case csl_database::modify_outcome::unreadable:
+      complain("position " + std::to_string(position) + " cannot be read; nothing written");
+      return exit_problem;
+  }
+  return exit_problem;
 }
 
 bool database_readable() {
@@ -178,11 +246,7 @@ void load_index() {
 }
 
 bool read_item(int position, sm_model_vehicle::data& item) {
-  sm_model_vehicle_database::store& s = store();
-  const bool locked = s.read_lock(position);
-  const bool whole = s.read_item(item, position);
-  if (locked) s.unlock(position);
-  return whole;
+  return store().item_at_position(position, item);
 }
 
 std::uint8_t state_byte_of(int position) {

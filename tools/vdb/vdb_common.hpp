@@ -34,7 +34,8 @@ enum class format { text, json, markdown };  // markdown: describe only
 struct options {
   std::string db;  // empty: the library's own base name
   format output_format = format::text;
-  bool verbose = false;  // also show the library's start-up report
+  bool verbose = false;       // also show the library's start-up report
+  double wait_seconds = 5.0;  // how long a writer waits for a position's lock
 };
 
 // Data lines go here: the standard output the tool was started with. The
@@ -80,9 +81,24 @@ std::vector<std::string> lock_files();
 bool database_readable();
 // Rereads the index as the store's readers do.
 void load_index();
-// The item record of a position, read under the position's read lock as the
-// store's readers do; false when it could not be read whole.
+// The item record of a position, read as the store's readers read it (under the
+// position's read lock, or from the journal of a write in flight); false when it
+// could not be read whole.
 bool read_item(int position, sm_model_vehicle::data& item);
+
+// A change of one position's index entry and record, made under the position's
+// lock (the store's modify): it returns false, having said why, to write nothing.
+using change =
+    std::function<bool(sm_model_vehicle_database::key_rec& entry, sm_model_vehicle::data& record)>;
+// Makes the change, waiting at most opts.wait_seconds for the lock; a lock that
+// cannot be had is named with its age and left in place, and nothing is written.
+// exit_ok when the change was written whole, exit_problem otherwise.
+int changed(const options& opts, const sm_model_vehicle_kind::model_kind& key, const change& c);
+
+// The journals of interrupted writes present now, by name, sorted.
+std::vector<std::string> journal_files();
+// Seconds since the file was last changed; none when it is gone.
+std::optional<double> age_of(const std::string& file_name);
 
 // The raw state byte of an entry and its image, "EMPTY" .. "READ_WRITE", or
 // none for a byte that is no state.

@@ -73,10 +73,18 @@ sm_model_vehicle::data record_of(const sample_vehicle& s) {
 // A fixed modification time keeps the sample's bytes the same on every run.
 constexpr csl_time::time sample_time{2026, 341, 12, 0, 0, 0};
 
-void store_sample(const sample_vehicle& s) {
+// Each vehicle in one change under its position's lock: record, key, state and
+// time together.
+bool stored_sample(const options& opts, const sample_vehicle& s) {
   const sm_model_vehicle::data d = record_of(s);
-  store().update(d);
-  store().set_time_of(sm_model_vehicle::kind_of(d), sample_time);
+  const sm_model_vehicle_kind::model_kind key = sm_model_vehicle::kind_of(d);
+  return changed(opts, key, [&](auto& entry, sm_model_vehicle::data& record) {
+           record = d;
+           entry.details = key;
+           entry.state = csl_database::key_state::read_write;
+           entry.mod_time = sample_time;
+           return true;
+         }) == exit_ok;
 }
 
 }  // namespace
@@ -85,9 +93,11 @@ int create(const options&) {
   return created_empty() ? exit_ok : exit_problem;
 }
 
-int sample(const options&) {
+int sample(const options& opts) {
   if (!created_empty()) return exit_problem;
-  for (const sample_vehicle& s : sample_vehicles()) store_sample(s);
+  for (const sample_vehicle& s : sample_vehicles()) {
+    if (!stored_sample(opts, s)) return exit_problem;
+  }
   return exit_ok;
 }
 

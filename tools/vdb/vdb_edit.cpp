@@ -1,7 +1,7 @@
-// vdb new, set, state and touch: the changes an engineer makes to a database, all
-// through the store's update, set_state_of and set_time_of, so that they take the
-// position's lock as every other writer does. A change that cannot be made whole
-// is refused before anything is written.
+// vdb new, set, state and touch: the changes an engineer makes to a database, each
+// read, checked and written under the position's one lock (the store's modify), so
+// that concurrent changes of one position all keep theirs. A change that cannot be
+// made whole is refused before anything is written.
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -220,68 +220,96 @@ bool assigned(const std::vector<std::string>& texts, std::span<std::uint8_t> rec
 
 }  // namespace
 
-int new_vehicle(const options&, const new_vehicle_request& r) {
+namespace {
+
+bool in_use(const sm_model_vehicle_database::key_rec& entry) {
+  return entry.state != csl_database::key_state::empty;
+}
+
+// The entry as the change found it under the lock: still the vehicle it was when
+// the command started, and open for changes.
+bool still_read_write(int position, const kind::model_kind& key,
+                      const sm_model_vehicle_database::key_rec& entry) {
+  if (!in_use(entry) || !(entry.details == key)) {
+    complain("position " + std::to_string(position) + " changed meanwhile; nothing written");
+    return false;
+  }
+  if (entry.state != csl_database::key_state::read_write) {
+    complain("position " + std::to_string(position) + " is not read_write; nothing written");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int new_vehicle(const options& opts, const new_vehicle_request& r) {
   const kind::model_kind key =
       kind::create(r.library_number, r.qualifier, kind::name::from(r.name),
                    kind::class_::from(r.class_name), r.permanence, r.issue);
   const int position = kind::db_index_of(key).value();
   if (!opened_for_writing()) return exit_problem;
-  load_index();
-  if (state_byte_of(position) != static_cast<std::uint8_t>(csl_database::key_state::empty)) {
-    complain("position " + std::to_string(position) + " is in use by " +
-             kind::image_of(store().value_of(position)) + "; nothing written");
-    return exit_problem;
-  }
-  sm_model_vehicle::data d = sm_model_vehicle::default_();
-  d.general.set_is_valid(true);
-  d.general.set_permanence(r.permanence);
-  d.general.library_number = r.library_number;
-  d.general.c100 = r.qualifier;
-  d.general.c101 = kind::name::from(r.name);
-  d.general.c102 = kind::class_::from(r.class_name);
-  d.general.issue = static_cast<sm_model_vehicle_general_types::issue>(r.issue);
-  store().update(d, key);
-  put_line(std::to_string(position));
-  return exit_ok;
+  const int code = changed(opts, key, [&](auto& entry, sm_model_vehicle::data& d) {
+    if (in_use(entry)) {
+      complain("position " + std::to_string(position) + " is in use by " +
+               kind::image_of(entry.details) + "; nothing written");
+      return false;
+    }
+    d = sm_model_vehicle::default_();
+    d.general.set_is_valid(true);
+    d.general.set_permanence(r.permanence);
+    d.general.library_number = r.library_number;
+    d.general.c100 = r.qualifier;
+    d.general.c101 = kind::name::from(r.name);
+    d.general.c102 = kind::class_::from(r.class_name);
+    d.general.issue = static_cast<sm_model_vehicle_general_types::issue>(r.issue);
+    entry.details = key;
+    entry.state = csl_database::key_state::read_write;
+    entry.mod_time = csl_real_time::processor_time();
+    return true;
+  });
+  if (code == exit_ok) put_line(std::to_string(position));
+  return code;
 }
 
-int set(const options&, int position, const std::vector<std::string>& texts) {
+int set(const options& opts, int position, const std::vector<std::string>& texts) {
   const std::optional<kind::model_kind> key = key_at(position);
   if (!key) return exit_problem;
-  if (store().header().entry(position).state != csl_database::key_state::read_write) {
-    complain("position " + std::to_string(position) + " is not read_write; nothing written");
-    return exit_problem;
-  }
-  sm_model_vehicle::data d{};
-  if (!read_item(position, d)) {
-    complain("the record of position " + std::to_string(position) + " cannot be read");
-    return exit_problem;
-  }
-  std::span<std::uint8_t> record(reinterpret_cast<std::uint8_t*>(&d), sizeof d);
-  if (!assigned(texts, record)) {
-    complain("nothing written");
-    return exit_problem;
-  }
-  // A record whose identity changed must still belong at its position.
-  const kind::model_kind changed = sm_model_vehicle::kind_of(d);
-  if (!kind::is_valid(changed) || !library_group_of(changed) ||
-      kind::db_index_of(changed).value() != position) {
-    complain("the record would no longer belong at position " + std::to_string(position) +
-             "; nothing written");
-    return exit_problem;
-  }
-  store().update(d, changed);
-  return exit_ok;
+  return changed(opts, *key, [&](auto& entry, sm_model_vehicle::data& d) {
+    if (!still_read_write(position, *key, entry)) return false;
+    std::span<std::uint8_t> record(reinterpret_cast<std::uint8_t*>(&d), sizeof d);
+    if (!assigned(texts, record)) {
+      complain("nothing written");
+      return false;
+    }
+    // A record whose identity changed must still belong at its position.
+    const kind::model_kind identity = sm_model_vehicle::kind_of(d);
+    if (!kind::is_valid(identity) || !library_group_of(identity) ||
+        kind::db_index_of(identity).value() != position) {
+      complain("the record would no longer belong at position " + std::to_string(position) +
+               "; nothing written");
+      return false;
+    }
+    entry.details = identity;
+    entry.mod_time = csl_real_time::processor_time();
+    return true;
+  });
 }
 
-int set_state(const options&, int position, csl_database::key_state to) {
+int set_state(const options& opts, int position, csl_database::key_state to) {
   const std::optional<kind::model_kind> key = key_at(position);
   if (!key) return exit_problem;
-  store().set_state_of(*key, to);
-  return exit_ok;
+  return changed(opts, *key, [&](auto& entry, sm_model_vehicle::data&) {
+    if (!(entry.details == *key)) {
+      complain("position " + std::to_string(position) + " changed meanwhile; nothing written");
+      return false;
+    }
+    entry.state = to;
+    return true;
+  });
 }
 
-int touch(const options&, int position, const std::string& time_text) {
+int touch(const options& opts, int position, const std::string& time_text) {
   const std::optional<csl_time::time> t = time_from(time_text);
   if (!t) {
     complain("\"" + time_text + "\" is not a time: write YYYY-DDDTHH:MM:SS[.mmm] or now");
@@ -289,12 +317,11 @@ int touch(const options&, int position, const std::string& time_text) {
   }
   const std::optional<kind::model_kind> key = key_at(position);
   if (!key) return exit_problem;
-  if (store().header().entry(position).state != csl_database::key_state::read_write) {
-    complain("position " + std::to_string(position) + " is not read_write; nothing written");
-    return exit_problem;
-  }
-  store().set_time_of(*key, *t);
-  return exit_ok;
+  return changed(opts, *key, [&](auto& entry, sm_model_vehicle::data&) {
+    if (!still_read_write(position, *key, entry)) return false;
+    entry.mod_time = *t;
+    return true;
+  });
 }
 
 }  // namespace vdb

@@ -105,9 +105,38 @@ int locks(const options& opts, std::optional<double> clear_stale_after) {
       if (!f.removed && std::filesystem::exists(f.name)) sound = false;
     }
   }
+  // A writer that left its lock file may have left its journal too: opening the
+  // database now finishes or discards it, before another reader meets the record
+  // half written.
+  const bool any_removed = std::any_of(all.begin(), all.end(), [](auto& f) { return f.removed; });
+  if (any_removed && !journal_files().empty() && item_file().exists && index_file().exists) {
+    store().initialise();
+  }
   if (opts.output_format == format::json) put_locks_json(all, clear_stale_after.has_value());
   if (opts.output_format == format::text) put_locks_text(all, clear_stale_after.has_value());
   return sound ? exit_ok : exit_problem;
+}
+
+int recover(const options&) {
+  if (!database_readable()) return exit_problem;
+  const std::vector<std::string> before = journal_files();
+  store().initialise();  // replays or discards every journal whose lock it can have
+  if (!store().is_initialised()) {
+    complain("cannot open the database " + store().file_name());
+    return exit_problem;
+  }
+  const std::vector<std::string> after = journal_files();
+  for (const std::string& name : before) {
+    if (std::find(after.begin(), after.end(), name) == after.end()) put_line(name + " recovered");
+  }
+  for (const std::string& name : after) {
+    std::string lock = name;
+    lock.replace(lock.rfind("_JOURNAL_"), 9, "_LOCK_");
+    complain(name + " kept: the lock file " + lock +
+             " is held; once its writer is gone, vdb locks --clear-stale finishes it");
+  }
+  if (before.empty()) put_line("no journals");
+  return after.empty() ? exit_ok : exit_problem;
 }
 
 }  // namespace vdb

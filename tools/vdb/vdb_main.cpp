@@ -50,6 +50,11 @@ void add_global_options(CLI::App& app, command_line& cl) {
           [](const std::string& s) { return s.empty() ? "must not be empty" : std::string(); },
           "BASE"));
   app.add_flag("--verbose", cl.opts.verbose, "Show the library's start-up report on stderr");
+  app.add_option("--wait", cl.opts.wait_seconds,
+                 "Seconds a writing command waits for a position's lock file (default 5); "
+                 "then it writes nothing, names the lock file and exits 1, leaving the lock "
+                 "file to its holder")
+      ->check(CLI::Range(0.0, 3600.0));
   app.require_subcommand(1, 1);
   app.fallthrough();
 }
@@ -205,6 +210,13 @@ void add_dump_and_load(CLI::App& app, command_line& cl) {
   load->callback([&cl] { cl.run = [&cl] { return vdb::load(cl.opts, cl.file_name); }; });
 }
 
+void add_recover(CLI::App& app, command_line& cl) {
+  app.add_subcommand("recover",
+                     "Finish or discard the writes that stopped half way (their journals); "
+                     "exit 1 while a journal's lock file is still held")
+      ->callback([&cl] { cl.run = [&cl] { return vdb::recover(cl.opts); }; });
+}
+
 void add_locks(CLI::App& app, command_line& cl) {
   CLI::App* sub = app.add_subcommand("locks", "List the lock files, or clear stale ones");
   sub->add_option("--clear-stale", cl.stale_after,
@@ -245,6 +257,7 @@ int main(int argc, char** argv) {
   add_edits(app, cl);
   add_dump_and_load(app, cl);
   add_locks(app, cl);
+  add_recover(app, cl);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -260,15 +260,16 @@ std::vector<loaded_entry> entries_from(const json& dump) {
   return all;
 }
 
-// Stores the entry as it was dumped: a read_only entry at its position is opened
-// for the update and closed again afterwards when the dump says so.
-void store_entry(const loaded_entry& e) {
-  if (state_byte_of(e.position) == static_cast<std::uint8_t>(csl_database::key_state::read_only)) {
-    store().set_state_of(e.key, csl_database::key_state::read_write);
-  }
-  store().update(e.record, e.key);
-  store().set_time_of(e.key, e.time);
-  if (e.state == csl_database::key_state::read_only) store().set_state_of(e.key, e.state);
+// Stores the entry as it was dumped, record, key, state and time in one change
+// under the position's lock; a read_only entry is overwritten as well.
+bool stored_entry(const options& opts, const loaded_entry& e) {
+  return changed(opts, e.key, [&](auto& entry, sm_model_vehicle::data& record) {
+           record = e.record;
+           entry.details = e.key;
+           entry.state = e.state;
+           entry.mod_time = e.time;
+           return true;
+         }) == exit_ok;
 }
 
 }  // namespace
@@ -322,7 +323,7 @@ int dump(const options&) {
   return sound ? exit_ok : exit_problem;
 }
 
-int load(const options&, const std::string& file_name) {
+int load(const options& opts, const std::string& file_name) {
   json dump;
   try {
     if (file_name == "-") {
@@ -353,9 +354,13 @@ int load(const options&, const std::string& file_name) {
     complain("cannot open the database " + store().file_name());
     return exit_problem;
   }
-  load_index();
-  for (const loaded_entry& e : entries) store_entry(e);
-  return exit_ok;
+  // Every entry is tried: one that cannot be written (its lock held) does not
+  // keep the others from their positions.
+  int code = exit_ok;
+  for (const loaded_entry& e : entries) {
+    if (!stored_entry(opts, e)) code = exit_problem;
+  }
+  return code;
 }
 
 }  // namespace vdb

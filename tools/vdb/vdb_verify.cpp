@@ -148,6 +148,9 @@ int verify(const options& opts) {
   const file_fact index = index_file();
   check_file(items, found);
   check_file(index, found);
+  for (const std::string& name : journal_files()) {
+    found.push_back("journal " + name + " holds a write that stopped half way; run vdb recover");
+  }
   // A longer index file still holds a whole header at its start.
   if (index.exists && index.size >= index.expected) check_entries(items.exists, found);
   put_problems(opts, found);
