@@ -738,38 +738,33 @@ class store {
   // opened), a part (a step failed after the file was open), or the whole.
   enum class written { nothing, part, whole };
 
-  written write_item_steps(const item& the_item, int at_position, bool durable) {
-    constexpr std::string_view prefix = "csl_database: write_item ";
+  // One part of a file written in place: open, mark, write, flush when durable,
+  // close, each step reported; the item's write report names its position.
+  written write_in_place(std::string_view prefix, const std::string& name,
+                         csl_platform::open_mode mode, std::int64_t offset, const void* bytes,
+                         std::size_t size, std::optional<std::int64_t> position, bool durable) {
     csl_platform::file f;
-    const bool opened =
-        step(prefix, csl_platform::open(file_name_, csl_platform::open_mode::write_only, f),
-             raised_opening, file_name_);
-    csl_platform::mark_writing(f, item_offset(at_position), sizeof(item));
-    bool whole = step(prefix, csl_platform::write_record(f, at_position, &the_item, sizeof(item)),
-                      raised_writing, file_name_, at_position);
+    const bool opened = step(prefix, csl_platform::open(name, mode, f), raised_opening, name);
+    csl_platform::mark_writing(f, offset, size);
+    bool whole = step(prefix, csl_platform::write_at(f, offset, bytes, size), raised_writing, name,
+                      position);
     if (whole && durable) {
-      whole = step(prefix, csl_platform::sync(f), raised_writing, file_name_, at_position);
+      whole = step(prefix, csl_platform::sync(f), raised_writing, name, position);
     }
-    whole = step(prefix, csl_platform::close(f), raised_closing, file_name_) && whole;
+    whole = step(prefix, csl_platform::close(f), raised_closing, name) && whole;
     return !opened ? written::nothing : whole ? written::whole : written::part;
   }
 
+  written write_item_steps(const item& the_item, int at_position, bool durable) {
+    return write_in_place("csl_database: write_item ", file_name_,
+                          csl_platform::open_mode::write_only, item_offset(at_position), &the_item,
+                          sizeof(item), at_position, durable);
+  }
+
   written write_entry_steps(int position, bool durable) {
-    constexpr std::string_view prefix = "csl_database: write_index ";
-    csl_platform::file f;
-    const bool opened =
-        step(prefix, csl_platform::open(index_file_name_, csl_platform::open_mode::read_write, f),
-             raised_opening, index_file_name_);
-    csl_platform::mark_writing(f, entry_offset(position), sizeof(key_record));
-    bool whole = step(prefix,
-                      csl_platform::write_at(f, entry_offset(position), &header().entry(position),
-                                             sizeof(key_record)),
-                      raised_writing, index_file_name_);
-    if (whole && durable) {
-      whole = step(prefix, csl_platform::sync(f), raised_writing, index_file_name_);
-    }
-    whole = step(prefix, csl_platform::close(f), raised_closing, index_file_name_) && whole;
-    return !opened ? written::nothing : whole ? written::whole : written::part;
+    return write_in_place("csl_database: write_index ", index_file_name_,
+                          csl_platform::open_mode::read_write, entry_offset(position),
+                          &header().entry(position), sizeof(key_record), std::nullopt, durable);
   }
 
   // Writes a position's new entry, and its item when given, in place: the item
