@@ -5,9 +5,15 @@
  * Radar_Vdb_Access_Initialise once, then any number of data calls, and adafinal
  * once at the end. Set "ACM_VDB_FILE" to the database's base name before the
  * program starts; the name is fixed by adainit. Every failure inside the library
- * is reported as one line on standard output and turns into zeros. */
+ * is reported as one line on standard output and turns into zeros.
+ *
+ * The header needs C99 or later (bool, uint32_t), or C++. */
 #ifndef RADAR_VDB_ACCESS_H
 #define RADAR_VDB_ACCESS_H
+
+#if !defined(__cplusplus) && (!defined(__STDC_VERSION__) || __STDC_VERSION__ < 199901L)
+#error "radar_vdb_access.h needs C99 or later"
+#endif
 
 /* The library's version; the build takes its version from these lines. The
  * shared library's SONAME changes with the major number. */

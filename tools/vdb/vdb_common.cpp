@@ -201,11 +201,15 @@ std::optional<double> age_of(const std::string& file_name) {
          (static_cast<double>(st.st_mtim.tv_sec) + static_cast<double>(st.st_mtim.tv_nsec) / 1e9);
 }
 
-int changed(const options& opts, const sm_model_vehicle_kind::model_kind& key, const change& c) {
+csl_database::lock_policy writer_policy(const options& opts) {
   csl_database::lock_policy policy;
   policy.retries = static_cast<int>(std::ceil(opts.wait_seconds / csl_database::lock_wait_seconds));
   policy.timeout = csl_database::on_lock_timeout::give_up;
-  const csl_database::modify_result r = store().modify(key, c, policy);
+  return policy;
+}
+
+int changed(const options& opts, const sm_model_vehicle_kind::model_kind& key, const change& c) {
+  const csl_database::modify_result r = store().modify(key, c, writer_policy(opts));
   const int position = sm_model_vehicle_kind::db_index_of(key).value();
   switch (r.outcome) {
     case csl_database::modify_outcome::written:

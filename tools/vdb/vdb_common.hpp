@@ -90,6 +90,8 @@ bool read_item(int position, sm_model_vehicle::data& item);
 // lock (the store's modify): it returns false, having said why, to write nothing.
 using change =
     std::function<bool(sm_model_vehicle_database::key_rec& entry, sm_model_vehicle::data& record)>;
+// The tool's writers wait at most opts.wait_seconds for a lock, then give up.
+csl_database::lock_policy writer_policy(const options& opts);
 // Makes the change, waiting at most opts.wait_seconds for the lock; a lock that
 // cannot be had is named with its age and left in place, and nothing is written.
 // exit_ok when the change was written whole, exit_problem otherwise.
