@@ -430,6 +430,21 @@ TEST(VdbList, ReadsPastALockFileLeftBehindAndLeavesIt) {
   EXPECT_FALSE(std::filesystem::exists(db.base() + "_LOCK_ 1"));
 }
 
+// A key with a library number beyond 999 has no five-character image: the tool
+// shows the number as it is stored, and refuses to write through it.
+TEST(VdbList, AKeyBeyondTheLibraryIsShownAsStored) {
+  const database db;
+  db.write_three_vehicles();
+  db.patch_index([](vdb_bytes::bytes& b) { vdb_bytes::put_u16(b, state_at(7) - 32 + 2, 1500); });
+  const outcome o = db.vdb({"list"});
+  EXPECT_EQ(o.exit_code, 0) << o.err;
+  ASSERT_EQ(lines(o.out).size(), 4U);
+  EXPECT_EQ(lines(o.out)[1].substr(0, 12), "   7  1500 P");
+  EXPECT_EQ(lines(db.vdb({"show", "7"}).out)[1], "kind: 1500 P");
+  EXPECT_EQ(db.vdb({"set", "7", "c200=5"}).err,
+            "vdb: position 7 holds the key 1500 P, which belongs elsewhere; run vdb verify\n");
+}
+
 TEST(VdbList, JsonAndProblemsWithTheFiles) {
   const database db;
   db.write_three_vehicles();

@@ -199,11 +199,20 @@ std::vector<std::string> entry_lines(int position) {
   const std::uint8_t byte = state_byte_of(position);
   const auto state = state_image_of(byte);
   return {"position: " + std::to_string(position),
-          "kind: " + sm_model_vehicle_kind::image_of(entry.details),
+          "kind: " + key_image_of(entry.details),
           "class: " + nlohmann::json(entry.details.model_class.str()).dump(),
           "name: " + nlohmann::json(entry.details.model_name.str()).dump(),
           "state: " + (state ? *state : "byte " + std::to_string(byte) + ", not a state"),
           "modified: " + time_image_of(entry.mod_time)};
+}
+
+std::string key_image_of(const sm_model_vehicle_kind::model_kind& key) {
+  const int number = key.model_library_number.value();
+  if (!sm_model_vehicle_kind::is_valid(key) ||
+      sm_model_vehicle_kind::library_number::in_range(number)) {
+    return sm_model_vehicle_kind::image_of(key);
+  }
+  return std::to_string(number) + ((key.validity_and_permanence >> 4) == 1 ? " T" : " P");
 }
 
 std::optional<sm_model_vehicle_kind::group> library_group_of(
@@ -233,7 +242,7 @@ nlohmann::json json_of(const sm_model_vehicle_kind::model_kind& key) {
   const int permanence = key.validity_and_permanence >> 4;
   nlohmann::json j = {
       {"valid", sm_model_vehicle_kind::is_valid(key)},
-      {"image", sm_model_vehicle_kind::image_of(key)},
+      {"image", key_image_of(key)},
       {"library_number", static_cast<int>(key.model_library_number.value())},
       {"qualifier", static_cast<int>(key.model_qualifier.value())},
       {"class", key.model_class.str()},

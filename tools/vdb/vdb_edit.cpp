@@ -49,7 +49,7 @@ std::optional<kind::model_kind> key_at(int position) {
     return std::nullopt;
   }
   if (!library_group_of(key) || kind::db_index_of(key).value() != position) {
-    complain("position " + std::to_string(position) + " holds the key " + kind::image_of(key) +
+    complain("position " + std::to_string(position) + " holds the key " + key_image_of(key) +
              ", which belongs elsewhere; run vdb verify");
     return std::nullopt;
   }
@@ -229,7 +229,7 @@ int new_vehicle(const options&, const new_vehicle_request& r) {
   load_index();
   if (state_byte_of(position) != static_cast<std::uint8_t>(csl_database::key_state::empty)) {
     complain("position " + std::to_string(position) + " is in use by " +
-             kind::image_of(store().value_of(position)) + "; nothing written");
+             key_image_of(store().value_of(position)) + "; nothing written");
     return exit_problem;
   }
   sm_model_vehicle::data d = sm_model_vehicle::default_();
