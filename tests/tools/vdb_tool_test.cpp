@@ -718,6 +718,19 @@ TEST(VdbEdit, SetWritesOperatorUnitsOrNothingAtAll) {
   EXPECT_EQ(db.vdb({"verify"}).out, "no problems\n");
 }
 
+// Wideband slots are named by their series numbers, 41 .. 50.
+TEST(VdbEdit, WidebandSlotsAreNumberedAsTheirSeries) {
+  const database db;
+  db.write_three_vehicles();
+  EXPECT_EQ(db.vdb({"set", "7", "c809.41=600", "c809.50=700"}).exit_code, 0);
+  const vdb_bytes::bytes items = read_all(db.base());
+  EXPECT_EQ(items[item_at(7) + 6932 + 114] | (items[item_at(7) + 6932 + 115] << 8), 600);
+  EXPECT_EQ(items[item_at(7) + 8264 + 114] | (items[item_at(7) + 8264 + 115] << 8), 700);
+  EXPECT_EQ(db.vdb({"set", "7", "c809.1=600"}).err,
+            "vdb: c809.1: name it as c809.slot (41 .. 50)\nvdb: nothing written\n");
+  EXPECT_NE(db.vdb({"show", "7"}).out.find("c809.41 "), std::string::npos);
+}
+
 TEST(VdbEdit, StateAndTouchChangeOnlyTheEntry) {
   const database db;
   db.write_three_vehicles();

@@ -321,12 +321,13 @@ void for_each_held(std::span<const std::uint8_t> record,
       most = std::max<int>(most, f.outer.count);
     }
     for (const std::string_view per : pers) {
-      for (int o = 1; o <= most; ++o) {
+      for (int k = 0; k < most; ++k) {
         for (const sm_model_vehicle_fields::field& f : g.fields) {
-          if (f.outer.per != per || o > f.outer.count) continue;
+          if (f.outer.per != per || k >= f.outer.count) continue;
+          const int o = f.outer.first + k;
           const sm_model_vehicle_fields::located at{&g, &f};
-          if (!sm_model_vehicle_fields::holds(at, {o, 1}, record)) continue;
-          for (int i = 1; i <= f.inner.count; ++i)
+          if (!sm_model_vehicle_fields::holds(at, {o, f.inner.first}, record)) continue;
+          for (int i = f.inner.first; i <= f.inner.last(); ++i)
             visit(at, sm_model_vehicle_fields::instance{o, i});
         }
       }

@@ -106,18 +106,18 @@ std::optional<std::pair<fields::located, fields::instance>> target_of(std::strin
   bool ok = parts.size() - 1 == levels;
   if (ok && levels >= 1) ok = whole_number(parts[1], at.outer);
   if (ok && levels == 2) ok = whole_number(parts[2], at.inner);
-  if (ok)
-    ok = at.outer >= 1 && at.outer <= f->what->outer.count && at.inner >= 1 &&
-         at.inner <= f->what->inner.count;
+  if (ok) ok = f->what->outer.holds(at.outer) && f->what->inner.holds(at.inner);
   if (!ok) {
     std::string form(f->what->name);
     if (!f->what->outer.per.empty()) {
-      form.append(".").append(f->what->outer.per).append(" (1 .. ");
-      form.append(std::to_string(f->what->outer.count)).append(")");
+      form.append(".").append(f->what->outer.per).append(" (");
+      form.append(std::to_string(f->what->outer.first)).append(" .. ");
+      form.append(std::to_string(f->what->outer.last())).append(")");
     }
     if (!f->what->inner.per.empty()) {
-      form.append(".").append(f->what->inner.per).append(" (1 .. ");
-      form.append(std::to_string(f->what->inner.count)).append(")");
+      form.append(".").append(f->what->inner.per).append(" (");
+      form.append(std::to_string(f->what->inner.first)).append(" .. ");
+      form.append(std::to_string(f->what->inner.last())).append(")");
     }
     complain(std::string(name) + ": name it as " + form);
     return std::nullopt;
