@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -609,6 +610,16 @@ TEST(VdbVerify, FindsEachKindOfDamage) {
        [](const database&) {
          return std::string("entry 402 has c204.2 stored as 9, outside its type 0 .. 4");
        }},
+      {"real that is no number",
+       [](const database& db) {
+         // c786 of propulsion mode 1, a plain real of the narrowband group: a NaN.
+         db.patch_items([](vdb_bytes::bytes& b) {
+           vdb_bytes::put_f32(b, item_at(402) + 1916, std::bit_cast<float>(0x7FC00000U));
+         });
+       },
+       [](const database&) {
+         return std::string("entry 402 has c786.1 stored as a bit pattern that is no number");
+       }},
       {"modification time that is no time",
        [](const database& db) {
          db.patch_index([](vdb_bytes::bytes& b) { vdb_bytes::put_i32(b, state_at(7) + 4, 1800); });
@@ -729,6 +740,31 @@ TEST(VdbEdit, WidebandSlotsAreNumberedAsTheirSeries) {
   EXPECT_EQ(db.vdb({"set", "7", "c809.1=600"}).err,
             "vdb: c809.1: name it as c809.slot (41 .. 50)\nvdb: nothing written\n");
   EXPECT_NE(db.vdb({"show", "7"}).out.find("c809.41 "), std::string::npos);
+}
+
+// A slot's kind changes only with the whole tonal: the slot becomes the new kind's
+// default tonal, and the slot's other values of the same command go into it.
+TEST(VdbEdit, ANewKindRenewsTheWholeSlot) {
+  const database db;
+  db.write_three_vehicles();
+  ASSERT_EQ(db.vdb({"set", "7", "c780.3=-300", "c700.3=OLD"}).exit_code, 0);
+  const vdb_bytes::bytes before = read_all(db.base());
+  ASSERT_EQ(db.vdb({"set", "7", "c736.3=10", "c701.3=fir"}).exit_code, 0) << "fir";
+  const vdb_bytes::bytes after = read_all(db.base());
+  const std::size_t slot = item_at(7) + 1916 + 48 + 124 * 2;
+  vdb_bytes::bytes want(before.begin() + slot, before.begin() + slot + 124);
+  want[0] = 4;                                             // fir
+  std::fill(want.begin() + 84, want.begin() + 116, 0);     // fir default: all zero
+  vdb_bytes::put_text(want, 4 + 64, 6, "NONAME");          // the common default again
+  vdb_bytes::put_f32(want, 84 + 20, 10.0F * 0.51477337F);  // c736
+  EXPECT_EQ(vdb_bytes::bytes(after.begin() + slot, after.begin() + slot + 124), want);
+  // The same kind again changes nothing; a wideband slot takes its kinds alike.
+  ASSERT_EQ(db.vdb({"set", "7", "c701.3=fir"}).exit_code, 0);
+  EXPECT_EQ(read_all(db.base()), after);
+  ASSERT_EQ(db.vdb({"set", "7", "c831.41=5", "c801.41=hres"}).exit_code, 0);
+  EXPECT_EQ(read_all(db.base())[item_at(7) + 6932], 7);
+  EXPECT_EQ(db.vdb({"verify"}).out, "no problems\n");
+  EXPECT_NE(db.vdb({"set", "--help"}).out.find("c701.SLOT=KIND"), std::string::npos);
 }
 
 TEST(VdbEdit, StateAndTouchChangeOnlyTheEntry) {

@@ -2,6 +2,7 @@
 // through the store's update, set_state_of and set_time_of, so that they take the
 // position's lock as every other writer does. A change that cannot be made whole
 // is refused before anything is written.
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -18,6 +19,8 @@
 #include "sm_model_vehicle_catalogue.hpp"
 #include "sm_model_vehicle_fields.hpp"
 #include "sm_model_vehicle_general_types.hpp"
+#include "sm_model_vehicle_nb.hpp"
+#include "sm_model_vehicle_wb.hpp"
 #include "vdb_commands.hpp"
 
 namespace vdb {
@@ -178,11 +181,42 @@ std::optional<fields::value> stored_of(const fields::located& f, const std::stri
   return static_cast<std::int64_t>(stored);
 }
 
+// A tonal slot's kind changes only with the whole tonal.
+bool is_kind(const fields::located& f) {
+  return f.what->name == "c701" || f.what->name == "c801";
+}
+
+bool names_a_kind(const std::string& text) {
+  const std::string name = text.substr(0, text.find('='));
+  const std::optional<fields::located> f = fields::find(name.substr(0, name.find('.')));
+  return f && is_kind(*f);
+}
+
+// The slot made afresh as a tonal of the new kind with that kind's defaults, so
+// that no byte of the old kind is read as the new one's; the kind it already has
+// leaves it as it is.
+void renew_slot(const fields::located& f, fields::instance at, std::int64_t kind,
+                std::span<std::uint8_t> record) {
+  const std::size_t slot = fields::offset_of(f, at);  // the kind byte leads the slot
+  if (record[slot] == kind) return;
+  const auto k = static_cast<csl_tonals::series_type>(kind);
+  if (f.what->name == "c701") {
+    const sm_model_vehicle_nb::tonal t = sm_model_vehicle_nb::tonal_default_of(k);
+    std::memcpy(record.data() + slot, &t, t.size());
+  } else {
+    const sm_model_vehicle_wb::tonal t = sm_model_vehicle_wb::tonal_default_of(k);
+    std::memcpy(record.data() + slot, &t, sizeof t);
+  }
+}
+
 // Every assignment parsed, checked and written into the record; false (with a
 // diagnostic for each that failed) when any did, and then the record is not stored.
 bool assigned(const std::vector<std::string>& texts, std::span<std::uint8_t> record) {
   bool ok = true;
-  for (const std::string& text : texts) {
+  // New kinds first: the slot's other values given here then go into the new tonal.
+  std::vector<std::string> ordered(texts);
+  std::stable_partition(ordered.begin(), ordered.end(), names_a_kind);
+  for (const std::string& text : ordered) {
     const std::size_t eq = text.find('=');
     if (eq == std::string::npos) {
       complain(text + ": write it as cNNN[.instance]=VALUE");
@@ -206,7 +240,11 @@ bool assigned(const std::vector<std::string>& texts, std::span<std::uint8_t> rec
         ok = false;
         continue;
       }
-      fields::write(target->first, target->second, *v, record);  // checks the value fits
+      if (is_kind(target->first)) {
+        renew_slot(target->first, target->second, std::get<std::int64_t>(*v), record);
+      } else {
+        fields::write(target->first, target->second, *v, record);  // checks the value fits
+      }
     } catch (const csl::named_error& e) {
       // The catalogue's messages name the characteristic already.
       const std::string prefix = std::string(target->first.what->name) + ": ";

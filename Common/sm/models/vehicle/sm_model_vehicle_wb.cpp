@@ -257,6 +257,11 @@ const tonal& tonal_default() {
   start_up();
   return the_defaults().one_tonal;
 }
+tonal tonal_default_of(types::c801_type kind) {
+  if (kind == series_type::pres) return tonal_default();
+  // The constructor refuses a kind other than hres and lres.
+  return tonal(kind, all_tonals_default(), hres_lres_tonal_specific_default());
+}
 const tonal_series& tonal_series_default() {
   start_up();
   return the_defaults().series;
