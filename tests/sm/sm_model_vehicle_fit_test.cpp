@@ -13,8 +13,8 @@
 #include "sm_model_vehicle_associated_fit.hpp"
 #include "sm_model_vehicle_associated_fit_types.hpp"
 #include "sm_model_vehicle_catalogue.hpp"
-#include "sm_model_vehicle_project.hpp"
-#include "sm_model_vehicle_project_types.hpp"
+#include "sm_model_vehicle_project_specific.hpp"
+#include "sm_model_vehicle_project_specific_types.hpp"
 #include "vdb_bytes_fit.hpp"
 
 namespace {
