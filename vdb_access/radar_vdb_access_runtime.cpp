@@ -37,7 +37,7 @@
 #include "sm_model_vehicle_nb_spd_bld_types.hpp"
 #include "sm_model_vehicle_nb_spd_types.hpp"
 #include "sm_model_vehicle_physical_types.hpp"
-#include "sm_model_vehicle_project_types.hpp"
+#include "sm_model_vehicle_project_specific_types.hpp"
 #include "sm_model_vehicle_propulsion_mode_types.hpp"
 #include "sm_model_vehicle_speed_types.hpp"
 #include "sm_model_vehicle_turning_diving_types.hpp"

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <system_error>
 #include <utility>
 
 #include "csl_output.hpp"
@@ -18,43 +16,6 @@ constexpr std::string_view module_place = "csl_image_utilities.";
 
 std::string place_of(std::string_view routine) {
   return std::string(module_place) + std::string(routine);
-}
-
-// x >= 0 and finite, below 10^24 (anything larger cannot fit the buffer), written
-// with every fractional digit of its binary value: x = m * 2^(e - 53) for an
-// integer m, so 53 - e decimals are exact.
-std::string exact_decimal(double x) {
-  int exponent = 0;
-  std::frexp(x, &exponent);
-  const int decimals = std::clamp(53 - exponent, 1, 1074);
-  // 24 integer digits, the point and at most 1074 decimals.
-  std::array<char, 1104> text{};
-  const auto [end, error] =
-      std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::fixed, decimals);
-  if (error != std::errc()) throw image_overflow(place_of("fixed_decimal_image_of"));
-  return std::string(text.data(), end);
-}
-
-// x >= 0 with the given decimals, the last rounded half away from zero. The exact
-// expansion makes the digit after the last kept one decide alone: 5 or more is at
-// least half a step.
-std::string rounded(double x, int decimals) {
-  std::string exact = exact_decimal(x);
-  const std::size_t point = exact.find('.');
-  exact.append(static_cast<std::size_t>(decimals) + 1, '0');
-  const std::size_t kept_length = point + 1 + static_cast<std::size_t>(decimals);
-  const bool round_up = exact[kept_length] >= '5';
-  std::string kept = exact.substr(0, kept_length);
-  if (!round_up) return kept;
-  for (std::size_t i = kept.size(); i-- > 0;) {
-    if (kept[i] == '.') continue;
-    if (kept[i] != '9') {
-      ++kept[i];
-      return kept;
-    }
-    kept[i] = '0';
-  }
-  return "1" + kept;
 }
 
 // A whole number of a unit, halves away from zero, that must fit 32 bits.
@@ -190,7 +151,7 @@ std::string fixed_decimal_image_of(double value, layout the_layout, std::string_
   const double magnitude = std::fabs(value);
   if (magnitude >= 1.0e24) throw image_overflow(place);
   const int decimals = std::max(the_layout.chars_after_point, 1);
-  const std::string text = rounded(magnitude, decimals);
+  const std::string text = csl_system_numbers::rounded_decimal(magnitude, decimals);
   if (text.size() > static_cast<std::size_t>(buffer_length)) throw image_overflow(place);
 
   std::string buffer(static_cast<std::size_t>(buffer_length) - text.size(), ' ');

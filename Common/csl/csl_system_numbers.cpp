@@ -1,5 +1,7 @@
 #include "csl_system_numbers.hpp"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -15,7 +17,43 @@ system_duration checked(float seconds, const char* place) {
   return system_duration(seconds);
 }
 
+// x >= 0 and finite, written with every fractional digit of its binary value:
+// x = m * 2^(e - 53) for an integer m, so 53 - e decimals are exact.
+std::string exact_decimal(double x) {
+  int exponent = 0;
+  std::frexp(x, &exponent);
+  const int decimals = std::clamp(53 - exponent, 1, 1074);
+  // Either at most 309 integer digits and one decimal, or fewer integer digits
+  // than the 1074 decimals of the smallest value lack.
+  std::array<char, 1104> text{};
+  const auto [end, error] =
+      std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::fixed, decimals);
+  if (error != std::errc()) throw csl::range_error("csl_system_numbers.rounded_decimal");
+  return std::string(text.data(), end);
+}
+
 }  // namespace
+
+std::string rounded_decimal(double x, int decimals) {
+  // The exact expansion makes the digit after the last kept one decide alone: 5
+  // or more is at least half a step.
+  std::string exact = exact_decimal(x);
+  const std::size_t point = exact.find('.');
+  exact.append(static_cast<std::size_t>(decimals) + 1, '0');
+  const std::size_t kept_length = point + 1 + static_cast<std::size_t>(decimals);
+  const bool round_up = exact[kept_length] >= '5';
+  std::string kept = exact.substr(0, kept_length);
+  if (!round_up) return kept;
+  for (std::size_t i = kept.size(); i-- > 0;) {
+    if (kept[i] == '.') continue;
+    if (kept[i] != '9') {
+      ++kept[i];
+      return kept;
+    }
+    kept[i] = '0';
+  }
+  return "1" + kept;
+}
 
 system_duration operator*(system_float left, system_duration right) {
   return checked(left * right.value(), "csl_system_numbers.\"*\"");
@@ -79,14 +117,11 @@ std::string fixed_image(double value, int aft, std::size_t width, const char* pl
   // -0.0 is written as zero.
   if (value == 0.0) value = 0.0;
   const int decimals = aft == 0 ? 1 : aft;
-  // A double has at most 309 integer digits: sign, digits, point and 255 decimals fit.
-  char text[600];
-  const auto [end, error] =
-      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-  if (error != std::errc()) throw csl::range_error(place);
-  const auto used = static_cast<std::size_t>(end - text);
-  if (used > width) throw layout_error(place);
-  return std::string(width - used, ' ') + std::string(text, used);
+  // Halves away from zero, as every other image rounds.
+  const std::string digits = rounded_decimal(std::fabs(value), decimals);
+  const std::string text = value < 0.0 ? "-" + digits : digits;
+  if (text.size() > width) throw layout_error(place);
+  return std::string(width - text.size(), ' ') + text;
 }
 
 std::int64_t round_to_integer(double value) {

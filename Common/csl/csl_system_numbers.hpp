@@ -132,8 +132,14 @@ class layout_error : public csl::named_error {
   explicit layout_error(std::string place);
 };
 
+// x (finite, zero or more) in fixed notation with `decimals` decimals and no
+// exponent, the last rounded half away from zero on the exact binary value: 0.125
+// with 2 decimals gives "0.13", 12.25 with 1 gives "12.3".
+std::string rounded_decimal(double x, int decimals);
+
 // value in fixed notation with aft decimals (at least one, as the standard real
-// image writes) and no exponent, right-justified in width characters. An image
+// image writes) and no exponent, rounded as rounded_decimal, right-justified in
+// width characters. An image
 // longer than width is the layout error; aft outside 0 .. 255, or a value that is
 // not finite, the range error. place names the caller in either error.
 std::string fixed_image(double value, int aft, std::size_t width, const char* place);

@@ -80,6 +80,17 @@ double total_milliseconds(const interval& i) {
          static_cast<double>(i.millisecond_gap);
 }
 
+// The interval as a count of nanoseconds; one too long for the platform's duration
+// type (about 292 years either way) is the range error.
+std::int64_t nanoseconds_of(const interval& i) {
+  const double ns = std::round(total_milliseconds(i) * 1000000.0);
+  // 2^63 is exact in double; the upper end is open.
+  if (!(ns >= -9223372036854775808.0 && ns < 9223372036854775808.0)) {
+    throw csl::range_error("csl_time.convert");
+  }
+  return static_cast<std::int64_t>(ns);
+}
+
 comparison compare_fields(const system_integer* left, const system_integer* right, int count) {
   for (int k = 0; k < count; ++k) {
     if (left[k] < right[k]) return comparison::smaller;
@@ -149,6 +160,8 @@ interval convert(system_integer seconds) {
 
 template <>
 system_float convert<system_float>(const interval& i) {
+  // The seconds of the platform duration: an interval beyond it has no value here.
+  nanoseconds_of(i);
   return static_cast<float>(total_milliseconds(i) / 1000.0);
 }
 
@@ -165,12 +178,7 @@ system_integer convert<system_integer>(const interval& i) {
 
 template <>
 duration convert<duration>(const interval& i) {
-  double ns = std::round(total_milliseconds(i) * 1000000.0);
-  // 2^63 is exact in double; the upper end is open.
-  if (!(ns >= -9223372036854775808.0 && ns < 9223372036854775808.0)) {
-    throw csl::range_error("csl_time.convert");
-  }
-  return duration(static_cast<std::int64_t>(ns));
+  return duration(nanoseconds_of(i));
 }
 
 day_count days_from_1900(const time& t) {

@@ -135,7 +135,8 @@ interval convert(system_integer seconds);
 
 // An interval as system_float or system_duration (seconds, float32), as
 // system_integer (whole seconds to the nearest, halves away from zero) or as
-// duration (nanoseconds). A result that does not fit its type is a range error.
+// duration (nanoseconds). A result that does not fit its type is a range error,
+// and so is any interval too long for duration (about 292 years), whatever the type.
 template <class Result>
 Result convert(const interval& i);
 template <>

@@ -34,6 +34,13 @@ void fill_common(tonal& t, series_number series_id, harmonic_type harmonic, shaf
   t.set_series_index(series_id);
 }
 
+// Whether a procedure form may fill the_tonal as a record of the_class. A record
+// made without a class (the default, a null_tonal) holds no line yet, so its class
+// is not fixed; any other keeps the class it was made with.
+bool may_fill_as(const tonal& the_tonal, series_type the_class) {
+  return the_tonal.class_() == the_class || the_tonal.class_() == series_type::null_tonal;
+}
+
 }  // namespace
 
 std::string image_of(series_type t) {
@@ -215,7 +222,9 @@ void create_non_modulating(tonal& the_tonal, series_type the_class, series_numbe
                            csl_frequency::hertz width, csl_levels::db radiated_level) {
   tonal made = create_non_modulating(the_class, series_id, harmonic, shaft_number, unmanned_flag,
                                      frequency, width, radiated_level);
-  if (the_tonal.class_() != the_class) throw csl::range_error("csl_tonals.create_non_modulating");
+  if (!may_fill_as(the_tonal, the_class)) {
+    throw csl::range_error("csl_tonals.create_non_modulating");
+  }
   the_tonal = made;
 }
 
@@ -236,7 +245,7 @@ void create_modulating(tonal& the_tonal, series_number series_id, harmonic_type 
                        modulation modulation_depth) {
   tonal made = create_modulating(series_id, harmonic, shaft_number, unmanned_flag, frequency, width,
                                  modulation_depth);
-  if (the_tonal.class_() != series_type::modu) {
+  if (!may_fill_as(the_tonal, series_type::modu)) {
     throw csl::range_error("csl_tonals.create_modulating");
   }
   the_tonal = made;

@@ -153,8 +153,9 @@ class class_error : public csl::named_error {
 // ---- Making tonals ----
 // Both take the width in hertz and store the nearest count of 1/512 Hz; a width
 // beyond +-16384 Hz is the range error. The received levels start at 0 dB, the
-// receivers' modulation depths at 0. The forms that fill a caller's record leave a
-// record of another class unchanged and raise the range error: only assigning a
+// receivers' modulation depths at 0. The forms that fill a caller's record fill a
+// default record (made without a class, a null_tonal) as any class; a record of
+// another class they leave unchanged and raise the range error: only assigning a
 // whole record changes its class.
 
 // Any class but modu ("CSL_TONALS.CLASS_ERROR").

@@ -9,8 +9,13 @@
 namespace csl_volts {
 namespace {
 
-using csl_system_numbers::finite;
-using csl_system_numbers::quotient;
+// A voltage that cannot be represented is the level error, as for levels and powers.
+float finite(float v, const char* place) {
+  return csl_system_numbers::finite<csl_level_exceptions::out_of_range>(v, place);
+}
+float quotient(float x, float by, const char* place) {
+  return csl_system_numbers::quotient<csl_level_exceptions::out_of_range>(x, by, place);
+}
 
 voltage added(voltage left, voltage right, float factor, float square_factor, const char* place) {
   const bool right_larger = left < right;

@@ -52,7 +52,7 @@ voltage powersum(voltage left, voltage right);
 voltage add_voltage(voltage left, voltage right, csl_angle::angle phase_difference);
 
 // Plain arithmetic; a result beyond the float32 range, or a division by zero, is
-// the range error.
+// "CSL_LEVEL_EXCEPTIONS.OUT_OF_RANGE", as is a sum above that cannot be represented.
 voltage_factor operator*(voltage_factor left, voltage_factor right);
 voltage operator*(voltage v, voltage_factor f);
 voltage_factor operator/(voltage left, voltage right);

@@ -159,8 +159,10 @@ TEST(angle_text, WritesRadiansRightJustifiedOverTheWholeString) {
   std::string s(8, '#');
   convert_angle_to_string(a(-1.5F), s, 3);
   EXPECT_EQ(s, "  -1.500");
-  convert_angle_to_string(a(0.25F), s, 0);  // at least one decimal
-  EXPECT_EQ(s, "     0.2");
+  convert_angle_to_string(a(0.25F), s, 0);  // at least one decimal; the half goes up
+  EXPECT_EQ(s, "     0.3");
+  convert_angle_to_string(a(-0.125F), s, 2);
+  EXPECT_EQ(s, "   -0.13");
   std::string exact(6, '#');
   convert_angle_to_string(a(-pi), exact, 3);
   EXPECT_EQ(exact, "-3.142");

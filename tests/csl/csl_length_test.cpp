@@ -96,6 +96,21 @@ TEST(length_images, RightJustifiedInTheCallersString) {
   EXPECT_EQ(s, " 99999.9");
 }
 
+// Exact binary ties round away from zero, as every other image of the system does.
+TEST(length_images, HalvesRoundAwayFromZero) {
+  std::string s(8, '#');
+  image_in_metres(m(0.125F), 2, s);
+  EXPECT_EQ(s, "    0.13");
+  image_in_metres(m(12.25F), 1, s);
+  EXPECT_EQ(s, "    12.3");
+  image_in_metres(m(0.375F), 2, s);
+  EXPECT_EQ(s, "    0.38");
+  image_in_metres(m(2.5F), 0, s);  // one decimal at least: 2.5 is no tie there
+  EXPECT_EQ(s, "     2.5");
+  image_in_metres(m(0.25F), 0, s);
+  EXPECT_EQ(s, "     0.3");
+}
+
 TEST(length_images, AnImageTooLongIsTheLayoutErrorAndLeavesTheString) {
   std::string s(5, '#');
   try {

@@ -23,8 +23,16 @@ TEST(percentage_images, SixCharactersWithOneDecimal) {
     float value;
     const char* image;
   } cases[] = {
-      {50.0F, "  50.0"},   {0.0F, "   0.0"},    {-5.26F, "  -5.3"},
-      {9999.9F, "9999.9"}, {-999.9F, "-999.9"}, {100.04F, " 100.0"},
+      {50.0F, "  50.0"},
+      {0.0F, "   0.0"},
+      {-5.26F, "  -5.3"},
+      {9999.9F, "9999.9"},
+      {-999.9F, "-999.9"},
+      {100.04F, " 100.0"},
+      // Exact binary ties round away from zero.
+      {12.25F, "  12.3"},
+      {-0.25F, "  -0.3"},
+      {0.75F, "   0.8"},
   };
   for (const auto& c : cases) EXPECT_EQ(image_of(percentage(c.value)), c.image) << c.value;
   EXPECT_THROW(image_of(percentage(12345.0F)), csl_system_numbers::layout_error);

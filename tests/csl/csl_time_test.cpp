@@ -170,6 +170,16 @@ TEST(time_conversions, IntervalsToSecondsAndNanoseconds) {
   EXPECT_THROW(convert<system_integer>(interval{24856, 0, 0, 0, 0}), csl::range_error);
 }
 
+// Seconds are those of the platform duration: an interval it cannot hold converts to nothing.
+TEST(time_conversions, IntervalsBeyondTheDurationTypeAreRangeErrors) {
+  EXPECT_EQ(convert<system_float>(interval{106751, 0, 0, 0, 0}), 9223286400.0F);
+  EXPECT_THROW(convert<system_float>(interval{106752, 0, 0, 0, 0}), csl::range_error);
+  EXPECT_THROW(convert<system_duration>(interval{106752, 0, 0, 0, 0}), csl::range_error);
+  EXPECT_THROW(convert<system_float>(interval{-106752, 0, 0, 0, 0}), csl::range_error);
+  EXPECT_THROW((interval{106752, 0, 0, 0, 0} / 2.0F), csl::range_error);
+  EXPECT_THROW((interval{106752, 0, 0, 0, 0} / interval{1, 0, 0, 0, 0}), csl::range_error);
+}
+
 TEST(time_conversions, DaysFrom1900AndImages) {
   EXPECT_EQ(days_from_1900(zero_time), 1);
   EXPECT_EQ(days_from_1900(time{1902, 1, 0, 0, 0, 0}), 366);

@@ -251,6 +251,25 @@ TEST(tonal_making, FillingARecordKeepsItsClass) {
   EXPECT_EQ(bytes_of(kept), bytes_of(before));
 }
 
+// A record made without a class holds no line yet: the procedure forms fill it as
+// any class, exactly as the function forms make one.
+TEST(tonal_making, FillingADefaultRecordGivesItAnyClass) {
+  for (series_type c : {series_type::spd, series_type::fir, series_type::lres}) {
+    tonal line;
+    create_non_modulating(line, c, 12, 3, 2, true, hertz(440.0F), hertz(1.0F), count(5000));
+    EXPECT_EQ(line.class_(), c);
+    EXPECT_EQ(bytes_of(line), bytes_of(sample_line(c)));
+  }
+  tonal modulating;
+  create_modulating(modulating, 7, 4, 1, false, hertz(12.5F), hertz(-0.25F), modulation(0.6F));
+  EXPECT_EQ(modulating.class_(), series_type::modu);
+  EXPECT_EQ(bytes_of(modulating), bytes_of(sample_modulating()));
+  // Once filled it has the class it was filled with.
+  EXPECT_THROW(create_non_modulating(modulating, series_type::spd, 1, 1, 0, false, hertz(1.0F),
+                                     hertz(1.0F), count(0)),
+               csl::range_error);
+}
+
 TEST(tonal_receivers, EachReceiverHasItsOwnLevelsOrDepth) {
   tonal t = sample_line(series_type::hres);
   set_received_data(t, levels(count(1), count(2), count(3)), receiver::own_towed_array);

@@ -32,8 +32,8 @@
 #include "sm_model_vehicle_general_types.hpp"
 #include "sm_model_vehicle_physical.hpp"
 #include "sm_model_vehicle_physical_types.hpp"
-#include "sm_model_vehicle_project.hpp"
-#include "sm_model_vehicle_project_types.hpp"
+#include "sm_model_vehicle_project_specific.hpp"
+#include "sm_model_vehicle_project_specific_types.hpp"
 #include "sm_model_vehicle_propulsion_mode.hpp"
 #include "sm_model_vehicle_propulsion_mode_types.hpp"
 #include "sm_model_vehicle_speed.hpp"
@@ -246,7 +246,7 @@ TEST_F(FieldsBasicTest, EveryBitThatHoldsDataIsHeldOnce) {
     if (!is_ours(g)) continue;
     for (const fields::field& f : g.fields) {
       const fields::located at{&g, &f};
-      for (int o = 1; o <= f.outer.count; ++o) {
+      for (int o = f.outer.first; o <= f.outer.last(); ++o) {
         for (int i = 1; i <= f.inner.count; ++i) {
           for (const auto& [byte, mask] : bits_of(at, {o, i})) {
             if ((covered[byte] & mask) != 0) twice.push_back(fields::instance_name(at, {o, i}));

@@ -184,7 +184,7 @@ std::vector<bool> covered(std::string_view group) {
     std::vector<bool> taken(g.size, false);
     for (const fields::field& f : g.fields) {
       const fields::located at{&g, &f};
-      for (int o = 1; o <= f.outer.count; ++o) {
+      for (int o = f.outer.first; o <= f.outer.last(); ++o) {
         for (int i = 1; i <= f.inner.count; ++i) {
           const std::size_t first = fields::offset_of(at, {o, i}) - g.offset;
           for (std::size_t b = first; b < first + f.size; ++b) taken.at(b) = true;

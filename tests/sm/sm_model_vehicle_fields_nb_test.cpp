@@ -158,28 +158,28 @@ const std::vector<write_case>& write_cases() {
       // Wideband at 6928: the counter, then slots whose common part starts at byte 4
       // with modes of 8 bytes, byte 0 packing c802 (bits 0-1), c850 (2-3), c853 (4-7).
       {"wb_last_tonal_used", {}, std::int64_t{51}, 6928, i32(51)},
-      {"c801", {1}, std::int64_t{7}, wb_slot_1, {7}},
-      {"c853", {1, 1}, std::int64_t{12}, wb_slot_1 + 4, {0xC0}},
-      {"c850", {1, 2}, std::int64_t{3}, wb_slot_1 + 12, {0x0C}},
-      {"c802", {10, 3}, std::int64_t{1}, wb_slot_10 + 20, {0x01}},
-      {"c851", {10, 3}, std::int64_t{9999}, wb_slot_10 + 22, u16(9999)},
-      {"c852", {1, 1}, 99.5, wb_slot_1 + 8, f32(99.5F)},
-      {"c857", {1, 1}, -999.0, wb_slot_1 + 28, f32(-999.0F)},
-      {"c858", {10, 10}, std::int64_t{6394}, wb_slot_10 + 104, i16(6394)},
-      {"c800", {10}, std::string("WIDE"), wb_slot_10 + 108, text(6, "WIDE")},
-      {"c809", {1}, std::int64_t{799}, wb_slot_1 + 114, u16(799)},
-      {"c830", {10}, 1024.5, wb_slot_10 + 116, f32(1024.5F)},
-      {"c836", {1}, 51.25, wb_slot_1 + 120, f32(51.25F)},
-      {"c837", {10}, 51.25, wb_slot_10 + 124, f32(51.25F)},
-      {"c865", {1}, std::int64_t{-6336}, wb_slot_1 + 130, i16(-6336)},
-      {"c856", {10}, std::int64_t{10}, wb_slot_10 + 132, {10}},
-      {"c813", {10}, std::int64_t{-19200}, wb_slot_10 + 134, i16(-19200)},
+      {"c801", {41}, std::int64_t{7}, wb_slot_1, {7}},
+      {"c853", {41, 1}, std::int64_t{12}, wb_slot_1 + 4, {0xC0}},
+      {"c850", {41, 2}, std::int64_t{3}, wb_slot_1 + 12, {0x0C}},
+      {"c802", {50, 3}, std::int64_t{1}, wb_slot_10 + 20, {0x01}},
+      {"c851", {50, 3}, std::int64_t{9999}, wb_slot_10 + 22, u16(9999)},
+      {"c852", {41, 1}, 99.5, wb_slot_1 + 8, f32(99.5F)},
+      {"c857", {41, 1}, -999.0, wb_slot_1 + 28, f32(-999.0F)},
+      {"c858", {50, 10}, std::int64_t{6394}, wb_slot_10 + 104, i16(6394)},
+      {"c800", {50}, std::string("WIDE"), wb_slot_10 + 108, text(6, "WIDE")},
+      {"c809", {41}, std::int64_t{799}, wb_slot_1 + 114, u16(799)},
+      {"c830", {50}, 1024.5, wb_slot_10 + 116, f32(1024.5F)},
+      {"c836", {41}, 51.25, wb_slot_1 + 120, f32(51.25F)},
+      {"c837", {50}, 51.25, wb_slot_10 + 124, f32(51.25F)},
+      {"c865", {41}, std::int64_t{-6336}, wb_slot_1 + 130, i16(-6336)},
+      {"c856", {50}, std::int64_t{10}, wb_slot_10 + 132, {10}},
+      {"c813", {50}, std::int64_t{-19200}, wb_slot_10 + 134, i16(-19200)},
       // The kind's own part from byte 136: pres, or hres and lres.
-      {"c832", {1}, 99.5, wb_slot_1 + 136, f32(99.5F)},
-      {"c881", {10}, -9.5, wb_slot_10 + 140, f32(-9.5F)},
-      {"c880", {10}, std::int64_t{19200}, wb_slot_10 + 144, i16(19200)},
-      {"c831", {10}, 99.5, wb_slot_10 + 136, f32(99.5F)},
-      {"c833", {1}, std::int64_t{32000}, wb_slot_1 + 140, i16(32000)},
+      {"c832", {41}, 99.5, wb_slot_1 + 136, f32(99.5F)},
+      {"c881", {50}, -9.5, wb_slot_10 + 140, f32(-9.5F)},
+      {"c880", {50}, std::int64_t{19200}, wb_slot_10 + 144, i16(19200)},
+      {"c831", {50}, 99.5, wb_slot_10 + 136, f32(99.5F)},
+      {"c833", {41}, std::int64_t{32000}, wb_slot_1 + 140, i16(32000)},
   };
   return cases;
 }
@@ -206,9 +206,9 @@ TEST_F(FieldsNbTest, InstancesEndWhereTheLayoutEnds) {
   const struct {
     const char* name;
     fields::instance at;
-  } beyond[] = {{"c786", {4}},      {"c701", {41}},     {"c750", {1, 4}},
-                {"c757", {40, 11}}, {"c782", {41, 1}},  {"c801", {11}},
-                {"c853", {10, 4}},  {"c857", {10, 11}}, {"c832", {0}}};
+  } beyond[] = {{"c786", {4}},      {"c701", {41}}, {"c750", {1, 4}}, {"c757", {40, 11}},
+                {"c782", {41, 1}},  {"c801", {51}}, {"c801", {40}},   {"c853", {50, 4}},
+                {"c857", {50, 11}}, {"c832", {0}}};
   for (const auto& b : beyond) {
     EXPECT_THROW(fields::write(find(b.name), b.at, std::int64_t{1}, record), fields::field_error)
         << b.name;
@@ -222,15 +222,15 @@ TEST_F(FieldsNbTest, InstancesEndWhereTheLayoutEnds) {
 TEST_F(FieldsNbTest, PackedModeFieldsShareTheirByte) {
   bytes record(record_size, 0);
   const std::size_t byte_0 = wb_slot_10 + 4 + 16;  // slot 10, mode 3
-  fields::write(find("c802"), {10, 3}, std::int64_t{1}, record);
-  fields::write(find("c850"), {10, 3}, std::int64_t{3}, record);
-  fields::write(find("c853"), {10, 3}, std::int64_t{12}, record);
+  fields::write(find("c802"), {50, 3}, std::int64_t{1}, record);
+  fields::write(find("c850"), {50, 3}, std::int64_t{3}, record);
+  fields::write(find("c853"), {50, 3}, std::int64_t{12}, record);
   EXPECT_EQ(record[byte_0], 0xCD);
-  fields::write(find("c850"), {10, 3}, std::int64_t{0}, record);
+  fields::write(find("c850"), {50, 3}, std::int64_t{0}, record);
   EXPECT_EQ(record[byte_0], 0xC1);
-  EXPECT_EQ(std::get<std::uint64_t>(fields::read(find("c853"), {10, 3}, record)), 12U);
-  EXPECT_EQ(std::get<std::uint64_t>(fields::read(find("c802"), {10, 3}, record)), 1U);
-  EXPECT_THROW(fields::write(find("c853"), {10, 3}, std::int64_t{16}, record), fields::field_error);
+  EXPECT_EQ(std::get<std::uint64_t>(fields::read(find("c853"), {50, 3}, record)), 12U);
+  EXPECT_EQ(std::get<std::uint64_t>(fields::read(find("c802"), {50, 3}, record)), 1U);
+  EXPECT_THROW(fields::write(find("c853"), {50, 3}, std::int64_t{16}, record), fields::field_error);
   EXPECT_EQ(record[byte_0], 0xC1);
   record[byte_0] = 0;
   EXPECT_EQ(record, bytes(record_size, 0));
@@ -241,7 +241,7 @@ std::vector<bool> covered_bits(const fields::group_fields& g, const bytes& recor
   std::vector<bool> bits(std::size_t{g.size} * 8);
   for (const fields::field& f : g.fields) {
     const fields::located at{&g, &f};
-    for (int o = 1; o <= f.outer.count; ++o) {
+    for (int o = f.outer.first; o <= f.outer.last(); ++o) {
       for (int i = 1; i <= f.inner.count; ++i) {
         if (!fields::holds(at, {o, i}, record)) continue;
         const std::size_t first = (fields::offset_of(at, {o, i}) - g.offset) * 8 +
@@ -348,8 +348,9 @@ TEST_F(FieldsNbTest, EveryCharacteristicsBoundsFitItsField) {
         const fields::value v = f.how == fields::encoding::real
                                     ? fields::value{bound}
                                     : fields::value{static_cast<std::int64_t>(bound)};
-        ASSERT_NO_THROW(fields::write(at, {1, 1}, v, record)) << f.name << " " << bound;
-        const std::optional<double> back = fields::number_of(fields::read(at, {1, 1}, record));
+        const fields::instance first{f.outer.first, f.inner.first};
+        ASSERT_NO_THROW(fields::write(at, first, v, record)) << f.name << " " << bound;
+        const std::optional<double> back = fields::number_of(fields::read(at, first, record));
         EXPECT_EQ(static_cast<float>(back.value_or(-1e30)), static_cast<float>(bound)) << f.name;
       }
       ++checked;

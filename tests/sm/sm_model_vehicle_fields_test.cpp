@@ -40,7 +40,7 @@ class FieldsTest : public ::testing::Test {
     for (const fields::group_fields& g : fields::groups()) {
       for (const fields::field& f : g.fields) {
         const fields::located at{&g, &f};
-        for (int o = 1; o <= f.outer.count; ++o) {
+        for (int o = f.outer.first; o <= f.outer.last(); ++o) {
           for (int i = 1; i <= f.inner.count; ++i) visit(at, fields::instance{o, i});
         }
       }

@@ -13,8 +13,8 @@
 #include "sm_model_vehicle_associated_fit.hpp"
 #include "sm_model_vehicle_associated_fit_types.hpp"
 #include "sm_model_vehicle_catalogue.hpp"
-#include "sm_model_vehicle_project.hpp"
-#include "sm_model_vehicle_project_types.hpp"
+#include "sm_model_vehicle_project_specific.hpp"
+#include "sm_model_vehicle_project_specific_types.hpp"
 #include "vdb_bytes_fit.hpp"
 
 namespace {
@@ -194,6 +194,11 @@ TEST_F(fit_test, DeploymentSideChoiceList) {
   EXPECT_EQ(list.finish(side::ob_side), 26);
   EXPECT_EQ(fit_types::c671.image_of(side::either_side), "EITHER_SIDE");
   EXPECT_THROW(fit_types::c671.image_of(static_cast<side>(3)), csl::range_error);
+  // The field stores only the three literals and keeps its value otherwise.
+  fit::group g = fit::group_default();
+  g.c671 = side::astern;
+  EXPECT_THROW(g.c671 = static_cast<side>(3), csl::range_error);
+  EXPECT_EQ(g.c671, side::astern);
   EXPECT_EQ(fit_types::c671.default_(), side::either_side);
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "sm_model_radar_general_types.hpp"
+#include "sm_model_sonar_general_types.hpp"
 #include "sm_model_vehicle_catalogue.hpp"
 #include "sm_model_vehicle_general.hpp"
 #include "vdb_bytes.hpp"
@@ -139,6 +141,19 @@ TEST_F(general_types_test, IdentityItemsOfTheVehicleKind) {
   EXPECT_EQ(catalogue::find("permanence")->choice_list_image, "PERM,TEMP");
   EXPECT_EQ(catalogue::find("permanence")->default_.text, "TEMP");
   EXPECT_EQ(catalogue::find("issue")->value_type, "integer 0 .. 255");
+}
+
+// An issue fills its byte, so a wider number is refused rather than cut to its low byte.
+TEST(issue_range, NumbersBeyond255AreRangeErrorsAndKeepTheOldIssue) {
+  EXPECT_EQ(types::issue_image_of(255), " 255");
+  EXPECT_THROW(types::issue_image_of(256), csl::range_error);
+  EXPECT_THROW(types::issue_image_of(-1), csl::range_error);
+  sm_model_vehicle_general::group g = sm_model_vehicle_general::group_default();
+  g.issue = 7;
+  EXPECT_THROW(g.issue = 300, csl::range_error);
+  EXPECT_EQ(g.issue, 7);
+  EXPECT_THROW(sm_model_sonar_general_types::issue_image_of(256), csl::range_error);
+  EXPECT_THROW(sm_model_radar_general_types::issue_image_of(256), csl::range_error);
 }
 
 TEST(issue_increment, WrapsAfter255) {

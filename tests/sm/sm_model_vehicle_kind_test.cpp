@@ -129,4 +129,15 @@ TEST(vehicle_kind, ImagesAreFixedWidth) {
   EXPECT_EQ(selection.size(), 31U);
 }
 
+// A key read from a damaged file may hold any library number; its image is never
+// longer than five characters, so such a number is the range error.
+TEST(vehicle_kind, ALibraryNumberBeyond999HasNoImage) {
+  kind::model_kind damaged = kind::create(42, perm);
+  const std::uint16_t number = 1500;
+  std::memcpy(reinterpret_cast<unsigned char*>(&damaged) + 2, &number, sizeof number);
+  EXPECT_THROW(kind::image_of(damaged), csl::range_error);
+  EXPECT_THROW(kind::selection_image_of(damaged), csl::range_error);
+  EXPECT_THROW(kind::group_of(damaged), csl::range_error);
+}
+
 }  // namespace

@@ -624,6 +624,41 @@ TEST_F(nb_test, RangedFieldsRefuseValuesOutsideTheirTypeAndKeepTheOldOne) {
   EXPECT_EQ(x.c727, 0);
 }
 
+// The one-byte enumerations store only their own literals; a byte read from a file
+// is taken as it is, and its image says it is none.
+TEST_F(nb_test, EnumerationFieldsRefuseOtherBytesAndKeepTheOldValue) {
+  common::prop_mode_dependent c = common::prop_mode_dependent_defaults();
+  spd_bld::spd_bld_tonals s = spd_bld::spd_bld_tonals_default();
+  aux_int::aux_int_tonal x = aux_int::aux_int_tonal_default();
+  mod::modu_tonal m = mod::modu_tonal_default();
+  c.c750 = common_types::c750_type::random;
+  s.c712 = spd_bld_types::c712_type::multi_shaft;
+  x.c725 = aux_int_types::c725_type::fish_hook;
+  x.c728 = aux_int_types::c728_type::accel;
+  m.c742 = mod_types::c742_type::eng_machine;
+  m.c743 = mod_types::c743_type::multiple;
+  EXPECT_THROW(c.c750 = static_cast<common_types::c750_type>(4), csl::range_error);
+  EXPECT_THROW(s.c712 = static_cast<spd_bld_types::c712_type>(2), csl::range_error);
+  EXPECT_THROW(x.c725 = static_cast<aux_int_types::c725_type>(4), csl::range_error);
+  EXPECT_THROW(x.c728 = static_cast<aux_int_types::c728_type>(255), csl::range_error);
+  EXPECT_THROW(m.c742 = static_cast<mod_types::c742_type>(3), csl::range_error);
+  EXPECT_THROW(m.c743 = static_cast<mod_types::c743_type>(2), csl::range_error);
+  EXPECT_EQ(c.c750, common_types::c750_type::random);
+  EXPECT_EQ(s.c712, spd_bld_types::c712_type::multi_shaft);
+  EXPECT_EQ(x.c725, aux_int_types::c725_type::fish_hook);
+  EXPECT_EQ(x.c728, aux_int_types::c728_type::accel);
+  EXPECT_EQ(m.c742, mod_types::c742_type::eng_machine);
+  EXPECT_EQ(m.c743, mod_types::c743_type::multiple);
+
+  bytes foreign(sizeof m, 0);
+  put_u8(foreign, 12, 3);  // c742
+  put_u8(foreign, 13, 7);  // c743
+  std::memcpy(&m, foreign.data(), sizeof m);
+  EXPECT_THROW(mod_types::c742.image_of(m.c742), csl::range_error);
+  EXPECT_THROW(mod_types::c743.image_of(m.c743), csl::range_error);
+  EXPECT_EQ(bytes_of(m), foreign);
+}
+
 TEST_F(nb_test, GradesDoubleThenRiseAndStopAt12) {
   const std::array<float, 13> expected{0.0F, 0.05F, 0.1F, 0.2F,  0.4F,  0.8F, 1.6F,
                                        3.2F, 6.4F,  8.0F, 10.0F, 12.0F, 15.0F};

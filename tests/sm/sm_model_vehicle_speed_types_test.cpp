@@ -128,6 +128,11 @@ TEST_F(speed_types_test, PropellerKindChoiceList) {
   EXPECT_EQ(types::c440.choice_list().options(k::cpp, k::fixed), "");
   EXPECT_EQ(types::c440.image_of(k::cpp), "CPP");
   EXPECT_THROW(types::c440.image_of(static_cast<k>(2)), csl::range_error);
+  // The field stores only the two literals and keeps its value otherwise.
+  group_module::prop_mode_dependent mode = group_module::prop_mode_dependent_defaults();
+  mode.c440 = k::cpp;
+  EXPECT_THROW(mode.c440 = static_cast<k>(2), csl::range_error);
+  EXPECT_EQ(mode.c440, k::cpp);
   EXPECT_EQ(catalogue::find(440)->choice_list_image, "FIXED,CPP");
 }
 

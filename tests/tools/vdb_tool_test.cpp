@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -430,6 +431,21 @@ TEST(VdbList, ReadsPastALockFileLeftBehindAndLeavesIt) {
   EXPECT_FALSE(std::filesystem::exists(db.base() + "_LOCK_ 1"));
 }
 
+// A key with a library number beyond 999 has no five-character image: the tool
+// shows the number as it is stored, and refuses to write through it.
+TEST(VdbList, AKeyBeyondTheLibraryIsShownAsStored) {
+  const database db;
+  db.write_three_vehicles();
+  db.patch_index([](vdb_bytes::bytes& b) { vdb_bytes::put_u16(b, state_at(7) - 32 + 2, 1500); });
+  const outcome o = db.vdb({"list"});
+  EXPECT_EQ(o.exit_code, 0) << o.err;
+  ASSERT_EQ(lines(o.out).size(), 4U);
+  EXPECT_EQ(lines(o.out)[1].substr(0, 12), "   7  1500 P");
+  EXPECT_EQ(lines(db.vdb({"show", "7"}).out)[1], "kind: 1500 P");
+  EXPECT_EQ(db.vdb({"set", "7", "c200=5"}).err,
+            "vdb: position 7 holds the key 1500 P, which belongs elsewhere; run vdb verify\n");
+}
+
 TEST(VdbList, JsonAndProblemsWithTheFiles) {
   const database db;
   db.write_three_vehicles();
@@ -594,6 +610,16 @@ TEST(VdbVerify, FindsEachKindOfDamage) {
        [](const database&) {
          return std::string("entry 402 has c204.2 stored as 9, outside its type 0 .. 4");
        }},
+      {"real that is no number",
+       [](const database& db) {
+         // c786 of propulsion mode 1, a plain real of the narrowband group: a NaN.
+         db.patch_items([](vdb_bytes::bytes& b) {
+           vdb_bytes::put_f32(b, item_at(402) + 1916, std::bit_cast<float>(0x7FC00000U));
+         });
+       },
+       [](const database&) {
+         return std::string("entry 402 has c786.1 stored as a bit pattern that is no number");
+       }},
       {"modification time that is no time",
        [](const database& db) {
          db.patch_index([](vdb_bytes::bytes& b) { vdb_bytes::put_i32(b, state_at(7) + 4, 1800); });
@@ -701,6 +727,44 @@ TEST(VdbEdit, SetWritesOperatorUnitsOrNothingAtAll) {
   EXPECT_EQ(db.vdb({"set", "7", "c101=ECHO III"}).exit_code, 0);
   EXPECT_NE(db.vdb({"list"}).out.find("ECHO III"), std::string::npos);
   EXPECT_EQ(db.vdb({"verify"}).out, "no problems\n");
+}
+
+// Wideband slots are named by their series numbers, 41 .. 50.
+TEST(VdbEdit, WidebandSlotsAreNumberedAsTheirSeries) {
+  const database db;
+  db.write_three_vehicles();
+  EXPECT_EQ(db.vdb({"set", "7", "c809.41=600", "c809.50=700"}).exit_code, 0);
+  const vdb_bytes::bytes items = read_all(db.base());
+  EXPECT_EQ(items[item_at(7) + 6932 + 114] | (items[item_at(7) + 6932 + 115] << 8), 600);
+  EXPECT_EQ(items[item_at(7) + 8264 + 114] | (items[item_at(7) + 8264 + 115] << 8), 700);
+  EXPECT_EQ(db.vdb({"set", "7", "c809.1=600"}).err,
+            "vdb: c809.1: name it as c809.slot (41 .. 50)\nvdb: nothing written\n");
+  EXPECT_NE(db.vdb({"show", "7"}).out.find("c809.41 "), std::string::npos);
+}
+
+// A slot's kind changes only with the whole tonal: the slot becomes the new kind's
+// default tonal, and the slot's other values of the same command go into it.
+TEST(VdbEdit, ANewKindRenewsTheWholeSlot) {
+  const database db;
+  db.write_three_vehicles();
+  ASSERT_EQ(db.vdb({"set", "7", "c780.3=-300", "c700.3=OLD"}).exit_code, 0);
+  const vdb_bytes::bytes before = read_all(db.base());
+  ASSERT_EQ(db.vdb({"set", "7", "c736.3=10", "c701.3=fir"}).exit_code, 0) << "fir";
+  const vdb_bytes::bytes after = read_all(db.base());
+  const std::size_t slot = item_at(7) + 1916 + 48 + 124 * 2;
+  vdb_bytes::bytes want(before.begin() + slot, before.begin() + slot + 124);
+  want[0] = 4;                                             // fir
+  std::fill(want.begin() + 84, want.begin() + 116, 0);     // fir default: all zero
+  vdb_bytes::put_text(want, 4 + 64, 6, "NONAME");          // the common default again
+  vdb_bytes::put_f32(want, 84 + 20, 10.0F * 0.51477337F);  // c736
+  EXPECT_EQ(vdb_bytes::bytes(after.begin() + slot, after.begin() + slot + 124), want);
+  // The same kind again changes nothing; a wideband slot takes its kinds alike.
+  ASSERT_EQ(db.vdb({"set", "7", "c701.3=fir"}).exit_code, 0);
+  EXPECT_EQ(read_all(db.base()), after);
+  ASSERT_EQ(db.vdb({"set", "7", "c831.41=5", "c801.41=hres"}).exit_code, 0);
+  EXPECT_EQ(read_all(db.base())[item_at(7) + 6932], 7);
+  EXPECT_EQ(db.vdb({"verify"}).out, "no problems\n");
+  EXPECT_NE(db.vdb({"set", "--help"}).out.find("c701.SLOT=KIND"), std::string::npos);
 }
 
 TEST(VdbEdit, StateAndTouchChangeOnlyTheEntry) {

@@ -267,11 +267,20 @@ std::vector<std::string> entry_lines(int position) {
   const std::uint8_t byte = state_byte_of(position);
   const auto state = state_image_of(byte);
   return {"position: " + std::to_string(position),
-          "kind: " + sm_model_vehicle_kind::image_of(entry.details),
+          "kind: " + key_image_of(entry.details),
           "class: " + nlohmann::json(entry.details.model_class.str()).dump(),
           "name: " + nlohmann::json(entry.details.model_name.str()).dump(),
           "state: " + (state ? *state : "byte " + std::to_string(byte) + ", not a state"),
           "modified: " + time_image_of(entry.mod_time)};
+}
+
+std::string key_image_of(const sm_model_vehicle_kind::model_kind& key) {
+  const int number = key.model_library_number.value();
+  if (!sm_model_vehicle_kind::is_valid(key) ||
+      sm_model_vehicle_kind::library_number::in_range(number)) {
+    return sm_model_vehicle_kind::image_of(key);
+  }
+  return std::to_string(number) + ((key.validity_and_permanence >> 4) == 1 ? " T" : " P");
 }
 
 std::optional<sm_model_vehicle_kind::group> library_group_of(
@@ -301,7 +310,7 @@ nlohmann::json json_of(const sm_model_vehicle_kind::model_kind& key) {
   const int permanence = key.validity_and_permanence >> 4;
   nlohmann::json j = {
       {"valid", sm_model_vehicle_kind::is_valid(key)},
-      {"image", sm_model_vehicle_kind::image_of(key)},
+      {"image", key_image_of(key)},
       {"library_number", static_cast<int>(key.model_library_number.value())},
       {"qualifier", static_cast<int>(key.model_qualifier.value())},
       {"class", key.model_class.str()},
@@ -380,12 +389,13 @@ void for_each_held(std::span<const std::uint8_t> record,
       most = std::max<int>(most, f.outer.count);
     }
     for (const std::string_view per : pers) {
-      for (int o = 1; o <= most; ++o) {
+      for (int k = 0; k < most; ++k) {
         for (const sm_model_vehicle_fields::field& f : g.fields) {
-          if (f.outer.per != per || o > f.outer.count) continue;
+          if (f.outer.per != per || k >= f.outer.count) continue;
+          const int o = f.outer.first + k;
           const sm_model_vehicle_fields::located at{&g, &f};
-          if (!sm_model_vehicle_fields::holds(at, {o, 1}, record)) continue;
-          for (int i = 1; i <= f.inner.count; ++i)
+          if (!sm_model_vehicle_fields::holds(at, {o, f.inner.first}, record)) continue;
+          for (int i = f.inner.first; i <= f.inner.last(); ++i)
             visit(at, sm_model_vehicle_fields::instance{o, i});
         }
       }

@@ -109,6 +109,9 @@ std::optional<std::string> state_image_of(std::uint8_t byte);
 // The index entry of a position as it was last loaded: position, kind, class,
 // name, state and modification time, one "label: value" line each.
 std::vector<std::string> entry_lines(int position);
+// The image of a key, "042 P"; a damaged key's library number beyond 999 has
+// none and is shown as it is stored, "1500 P".
+std::string key_image_of(const sm_model_vehicle_kind::model_kind& key);
 // The library group of a valid key with a library number in range.
 std::optional<sm_model_vehicle_kind::group> library_group_of(
     const sm_model_vehicle_kind::model_kind& key);

@@ -2,6 +2,7 @@
 // read, checked and written under the position's one lock (the store's modify), so
 // that concurrent changes of one position all keep theirs. A change that cannot be
 // made whole is refused before anything is written.
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -18,6 +19,8 @@
 #include "sm_model_vehicle_catalogue.hpp"
 #include "sm_model_vehicle_fields.hpp"
 #include "sm_model_vehicle_general_types.hpp"
+#include "sm_model_vehicle_nb.hpp"
+#include "sm_model_vehicle_wb.hpp"
 #include "vdb_commands.hpp"
 
 namespace vdb {
@@ -49,7 +52,7 @@ std::optional<kind::model_kind> key_at(int position) {
     return std::nullopt;
   }
   if (!library_group_of(key) || kind::db_index_of(key).value() != position) {
-    complain("position " + std::to_string(position) + " holds the key " + kind::image_of(key) +
+    complain("position " + std::to_string(position) + " holds the key " + key_image_of(key) +
              ", which belongs elsewhere; run vdb verify");
     return std::nullopt;
   }
@@ -106,18 +109,18 @@ std::optional<std::pair<fields::located, fields::instance>> target_of(std::strin
   bool ok = parts.size() - 1 == levels;
   if (ok && levels >= 1) ok = whole_number(parts[1], at.outer);
   if (ok && levels == 2) ok = whole_number(parts[2], at.inner);
-  if (ok)
-    ok = at.outer >= 1 && at.outer <= f->what->outer.count && at.inner >= 1 &&
-         at.inner <= f->what->inner.count;
+  if (ok) ok = f->what->outer.holds(at.outer) && f->what->inner.holds(at.inner);
   if (!ok) {
     std::string form(f->what->name);
     if (!f->what->outer.per.empty()) {
-      form.append(".").append(f->what->outer.per).append(" (1 .. ");
-      form.append(std::to_string(f->what->outer.count)).append(")");
+      form.append(".").append(f->what->outer.per).append(" (");
+      form.append(std::to_string(f->what->outer.first)).append(" .. ");
+      form.append(std::to_string(f->what->outer.last())).append(")");
     }
     if (!f->what->inner.per.empty()) {
-      form.append(".").append(f->what->inner.per).append(" (1 .. ");
-      form.append(std::to_string(f->what->inner.count)).append(")");
+      form.append(".").append(f->what->inner.per).append(" (");
+      form.append(std::to_string(f->what->inner.first)).append(" .. ");
+      form.append(std::to_string(f->what->inner.last())).append(")");
     }
     complain(std::string(name) + ": name it as " + form);
     return std::nullopt;
@@ -178,11 +181,42 @@ std::optional<fields::value> stored_of(const fields::located& f, const std::stri
   return static_cast<std::int64_t>(stored);
 }
 
+// A tonal slot's kind changes only with the whole tonal.
+bool is_kind(const fields::located& f) {
+  return f.what->name == "c701" || f.what->name == "c801";
+}
+
+bool names_a_kind(const std::string& text) {
+  const std::string name = text.substr(0, text.find('='));
+  const std::optional<fields::located> f = fields::find(name.substr(0, name.find('.')));
+  return f && is_kind(*f);
+}
+
+// The slot made afresh as a tonal of the new kind with that kind's defaults, so
+// that no byte of the old kind is read as the new one's; the kind it already has
+// leaves it as it is.
+void renew_slot(const fields::located& f, fields::instance at, std::int64_t kind,
+                std::span<std::uint8_t> record) {
+  const std::size_t slot = fields::offset_of(f, at);  // the kind byte leads the slot
+  if (record[slot] == kind) return;
+  const auto k = static_cast<csl_tonals::series_type>(kind);
+  if (f.what->name == "c701") {
+    const sm_model_vehicle_nb::tonal t = sm_model_vehicle_nb::tonal_default_of(k);
+    std::memcpy(record.data() + slot, &t, t.size());
+  } else {
+    const sm_model_vehicle_wb::tonal t = sm_model_vehicle_wb::tonal_default_of(k);
+    std::memcpy(record.data() + slot, &t, sizeof t);
+  }
+}
+
 // Every assignment parsed, checked and written into the record; false (with a
 // diagnostic for each that failed) when any did, and then the record is not stored.
 bool assigned(const std::vector<std::string>& texts, std::span<std::uint8_t> record) {
   bool ok = true;
-  for (const std::string& text : texts) {
+  // New kinds first: the slot's other values given here then go into the new tonal.
+  std::vector<std::string> ordered(texts);
+  std::stable_partition(ordered.begin(), ordered.end(), names_a_kind);
+  for (const std::string& text : ordered) {
     const std::size_t eq = text.find('=');
     if (eq == std::string::npos) {
       complain(text + ": write it as cNNN[.instance]=VALUE");
@@ -206,7 +240,11 @@ bool assigned(const std::vector<std::string>& texts, std::span<std::uint8_t> rec
         ok = false;
         continue;
       }
-      fields::write(target->first, target->second, *v, record);  // checks the value fits
+      if (is_kind(target->first)) {
+        renew_slot(target->first, target->second, std::get<std::int64_t>(*v), record);
+      } else {
+        fields::write(target->first, target->second, *v, record);  // checks the value fits
+      }
     } catch (const csl::named_error& e) {
       // The catalogue's messages name the characteristic already.
       const std::string prefix = std::string(target->first.what->name) + ": ";
@@ -252,7 +290,7 @@ int new_vehicle(const options& opts, const new_vehicle_request& r) {
   const int code = changed(opts, key, [&](auto& entry, sm_model_vehicle::data& d) {
     if (in_use(entry)) {
       complain("position " + std::to_string(position) + " is in use by " +
-               kind::image_of(entry.details) + "; nothing written");
+               key_image_of(entry.details) + "; nothing written");
       return false;
     }
     d = sm_model_vehicle::default_();

@@ -158,16 +158,15 @@ std::string list_columns(const std::string& position, const std::string& kind,
 }
 
 std::string list_line(const listed& e) {
-  return list_columns(std::to_string(e.position), sm_model_vehicle_kind::image_of(e.key),
-                      e.key.model_class.str(), e.key.model_name.str(), e.state,
-                      time_image_of(e.modified)) +
+  return list_columns(std::to_string(e.position), key_image_of(e.key), e.key.model_class.str(),
+                      e.key.model_name.str(), e.state, time_image_of(e.modified)) +
          dimension_image_of(e.dimensions, 0) + dimension_image_of(e.dimensions, 1) +
          dimension_image_of(e.dimensions, 2);
 }
 
 nlohmann::json json_of(const listed& e) {
   nlohmann::json j = {{"position", e.position},
-                      {"kind", sm_model_vehicle_kind::image_of(e.key)},
+                      {"kind", key_image_of(e.key)},
                       {"class", e.key.model_class.str()},
                       {"name", e.key.model_name.str()},
                       {"state", e.state},

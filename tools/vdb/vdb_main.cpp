@@ -179,6 +179,11 @@ void add_edits(CLI::App& app, command_line& cl) {
       "set", "Set characteristics in operator units: c200=50 c204.2=3 (all or nothing)");
   add_position(*set, cl);
   set->add_option("assignments", cl.assignments, "cNNN[.instance]=VALUE")->required();
+  set->footer(
+      "A tonal slot's kind changes only with the whole tonal: c701.SLOT=KIND (narrowband\n"
+      "slots 1 .. 40) or c801.SLOT=KIND (wideband slots 41 .. 50) makes the slot afresh as\n"
+      "a tonal of that kind with its defaults; the slot's other values given in the same\n"
+      "command are then set in it, e.g. c701.3=fir c736.3=10");
   set->callback(
       [&cl] { cl.run = [&cl] { return vdb::set(cl.opts, cl.position, cl.assignments); }; });
 

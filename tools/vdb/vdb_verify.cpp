@@ -2,6 +2,7 @@
 // file sizes, every state byte, and for every entry in use its key (valid, at
 // its own position), the record's general group (the same vehicle as the key),
 // its modification time and every characteristic's value (within its type).
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -65,10 +66,18 @@ std::vector<std::string> field_problems(const sm_model_vehicle::data& item) {
   for_each_held(record, [&](const sm_model_vehicle_fields::located& f,
                             sm_model_vehicle_fields::instance at) {
     const sm_model_vehicle_catalogue::row* row = sm_model_vehicle_catalogue::find(f.what->name);
-    if (row == nullptr || !row->type_first || !row->type_last) return;
+    if (row == nullptr) return;
     const auto stored =
         sm_model_vehicle_fields::number_of(sm_model_vehicle_fields::read(f, at, record));
-    if (!stored || (*stored >= *row->type_first && *stored <= *row->type_last)) return;
+    if (!stored) return;
+    if (!row->type_first || !row->type_last) {
+      // A real of no narrower type holds any number, but not an infinity or NaN.
+      if (std::isfinite(*stored)) return;
+      found.push_back("has " + sm_model_vehicle_fields::instance_name(f, at) +
+                      " stored as a bit pattern that is no number");
+      return;
+    }
+    if (*stored >= *row->type_first && *stored <= *row->type_last) return;
     found.push_back("has " + sm_model_vehicle_fields::instance_name(f, at) + " stored as " +
                     number_image_of(*stored) + ", outside its type " +
                     number_image_of(*row->type_first) + " .. " + number_image_of(*row->type_last));

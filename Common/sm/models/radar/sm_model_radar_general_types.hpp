@@ -22,7 +22,8 @@ inline constexpr permanence permanence_default = permanence::temp;
 using library_number = csl::ranged<std::int32_t, 1, 150>;
 inline constexpr library_number library_number_default{1};
 
-using issue = std::uint8_t;  // 0 .. 255: the whole byte
+// 0 .. 255 in one byte: a wider value is the range error, not its low byte.
+using issue = csl::ranged<std::uint8_t, 0, 255>;
 inline constexpr issue issue_default = 0;
 
 using e100_type = csl::fixed_text<20>;                  // the kind's name

@@ -20,7 +20,8 @@ namespace ch = sm_model_vehicle_characteristics;
 enum class permanence : std::uint8_t { perm = 0, temp = 1 };
 inline constexpr permanence permanence_default = permanence::temp;
 
-using issue = std::uint8_t;  // 0 .. 255: the whole byte
+// 0 .. 255 in one byte: a wider value is the range error, not its low byte.
+using issue = csl::ranged<std::uint8_t, 0, 255>;
 inline constexpr issue issue_default = 0;
 
 using a100_type = csl::fixed_text<12>;  // the kind's name

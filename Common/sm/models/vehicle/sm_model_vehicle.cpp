@@ -34,7 +34,7 @@ sm_model_vehicle_kind::model_kind kind_of_general(const sm_model_vehicle_general
   if (g == nullptr || !g->is_valid()) return sm_model_vehicle_kind::unallocated();
   // The record holds the name before the class; the kind the other way round.
   return sm_model_vehicle_kind::create(g->library_number, g->c100, g->c101, g->c102,
-                                       g->permanence(), g->issue);
+                                       g->permanence(), g->issue.value());
 }
 
 sm_model_vehicle_group_defaults::built_once building;

@@ -16,7 +16,7 @@
 #include "sm_model_vehicle_kind.hpp"
 #include "sm_model_vehicle_nb.hpp"
 #include "sm_model_vehicle_physical.hpp"
-#include "sm_model_vehicle_project.hpp"
+#include "sm_model_vehicle_project_specific.hpp"
 #include "sm_model_vehicle_propulsion_mode.hpp"
 #include "sm_model_vehicle_speed.hpp"
 #include "sm_model_vehicle_turning_diving.hpp"

@@ -34,7 +34,7 @@ using prop_modes = std::array<prop_mode_dependent, 3>;
 // not valid by the kind's own initialisation.
 struct group {
   prop_modes pmode;
-  types::c671_type c671 = types::c671_type::either_side;
+  types::c671_field c671 = types::c671_type::either_side;
   types::c675_type c675;
   types::c600_type c600;  // sonar models
   types::c601_type c601;
@@ -75,7 +75,7 @@ struct group {
   friend bool operator==(const group&, const group&) = default;
 };
 
-static_assert(sizeof(types::c671_type) == 1);
+static_assert(sizeof(types::c671_type) == 1 && sizeof(types::c671_field) == 1);
 static_assert(sizeof(group) == 788);
 static_assert(offsetof(group, pmode) == 0 && offsetof(group, c671) == 6);
 static_assert(offsetof(group, c675) == 7 && offsetof(group, c600) == 8);

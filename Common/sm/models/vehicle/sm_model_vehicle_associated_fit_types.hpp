@@ -65,6 +65,8 @@ using c670_type = csl_length::distance;
 using cm_deployment_range = c670_type;
 // The side a carried model is deployed from.
 enum class c671_type : std::uint8_t { either_side = 0, astern = 1, ob_side = 2 };
+// The field that stores it: any other byte is the range error.
+using c671_field = csl::ranged_enum<c671_type, c671_type::either_side, c671_type::ob_side>;
 using c675_type = csl::ranged<std::uint8_t, 0, 24>;
 
 // The identity characteristics default to the unallocated kind of their module.

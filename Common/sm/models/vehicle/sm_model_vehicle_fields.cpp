@@ -129,19 +129,20 @@ std::optional<located> find(std::string_view name) {
 
 std::size_t offset_of(const located& f, instance at) {
   const field& w = *f.what;
-  if (at.outer < 1 || at.outer > w.outer.count || at.inner < 1 || at.inner > w.inner.count) {
+  if (!w.outer.holds(at.outer) || !w.inner.holds(at.inner)) {
     throw field_error(instance_name(f, at));
   }
   return std::size_t{f.group->offset} + w.offset +
-         static_cast<std::size_t>(at.outer - 1) * w.outer.stride +
-         static_cast<std::size_t>(at.inner - 1) * w.inner.stride;
+         static_cast<std::size_t>(at.outer - w.outer.first) * w.outer.stride +
+         static_cast<std::size_t>(at.inner - w.inner.first) * w.inner.stride;
 }
 
 bool holds(const located& f, instance at, std::span<const std::uint8_t> record) {
   const field& w = *f.what;
   if (w.only_when.offset < 0) return true;
+  if (!w.outer.holds(at.outer)) throw field_error(instance_name(f, at));
   const std::size_t at_outer = std::size_t{f.group->offset} +
-                               static_cast<std::size_t>(at.outer - 1) * w.outer.stride +
+                               static_cast<std::size_t>(at.outer - w.outer.first) * w.outer.stride +
                                static_cast<std::size_t>(w.only_when.offset);
   if (at_outer >= record.size()) throw field_error(instance_name(f, at));
   const unsigned kind = record[at_outer];

@@ -33,12 +33,17 @@ enum class encoding : std::uint8_t {
 };
 
 // What an instance is called: "mode" 1 .. 3, "slot" 1 .. 40, "set" 1 .. 10, ...
-// One level of repetition: count instances, stride bytes apart; instance 1 is at
-// the field's offset.
+// One level of repetition: count instances, stride bytes apart, numbered from
+// first on (the wideband slots are series 41 .. 50); instance first is at the
+// field's offset.
 struct repeat {
   std::string_view per;  // "mode"; empty when the field is held once
   std::uint16_t count = 1;
   std::uint16_t stride = 0;
+  std::uint16_t first = 1;
+
+  constexpr int last() const { return first + count - 1; }
+  constexpr bool holds(int number) const { return number >= first && number <= last(); }
 };
 
 // A field held only in some instances: those whose selector byte has a value
@@ -130,8 +135,8 @@ struct located {
 // group has it.
 std::optional<located> find(std::string_view name);
 
-// Which instance: 1-based numbers for the outer and inner repetitions (1 when
-// the field is held once).
+// Which instance: the numbers of the outer and inner repetitions, from each
+// repetition's first (1 when the field is held once).
 struct instance {
   int outer = 1;
   int inner = 1;

@@ -29,7 +29,8 @@ using c105_type = csl::ranged<std::uint16_t, 0, 999>;
 using c106_type = csl::fixed_text<40>;
 using c107_type = csl::ranged<std::uint16_t, 0, 99>;
 using c109_type = csl::fixed_text<3>;
-using issue = std::uint8_t;  // 0 .. 255: the whole byte
+// 0 .. 255 in one byte: a wider value is the range error, not its low byte.
+using issue = csl::ranged<std::uint8_t, 0, 255>;
 using c114_type = csl::ranged<std::uint16_t, 0, 799>;
 using c115_type = csl::ranged<std::uint16_t, 0, 499>;
 

@@ -145,6 +145,10 @@ std::string image_of(group the_group) {
 
 std::string image_of(const model_kind& k) {
   if (!is_valid(k)) return "-----";
+  // Three digits always: a library number beyond 999 can only come from a damaged record.
+  if (k.model_library_number > library_number::last) {
+    throw csl::range_error("sm_model_vehicle_kind.image_of");
+  }
   char digits[8];
   std::snprintf(digits, sizeof digits, "%03u", static_cast<unsigned>(k.model_library_number));
   return std::string(digits) + (raw_permanence(k) == temp ? " T" : " P");

@@ -96,7 +96,8 @@ db_index db_index_of(const model_kind& the_model_kind);
 group group_of(const model_kind& the_model_kind);
 // "SOVIET_SUB", ..., "ALL_GROUPS".
 std::string image_of(group the_group);
-// "-----" when not valid, else "042 T" or "007 P".
+// "-----" when not valid, else "042 T" or "007 P". A library number beyond 999 (a
+// damaged record) is the range error.
 std::string image_of(const model_kind& the_model_kind);
 // 31 characters: image, blank, class, blank, name.
 std::string selection_image_of(const model_kind& the_model_kind);

@@ -273,6 +273,23 @@ const tonal& tonal_default() {
   start_up();
   return the_defaults().default_tonal;
 }
+tonal tonal_default_of(series_type kind) {
+  const all_tonals& c = sm_model_vehicle_nb_common::all_tonals_default();
+  switch (kind) {
+    case series_type::spd:
+      return tonal_default();
+    case series_type::bld:
+      return tonal::create(false, c, sm_model_vehicle_nb_bld::bld_tonal_default());
+    case series_type::aux:
+      return tonal::create(false, c, sm_model_vehicle_nb_aux_int::aux_int_tonal_default());
+    case series_type::fir:
+      return tonal::create(false, c, sm_model_vehicle_nb_fir::fir_tonal_default());
+    case series_type::modu:
+      return tonal::create(false, c, sm_model_vehicle_nb_mod::modu_tonal_default());
+    default:
+      throw csl::range_error("sm_model_vehicle_nb.tonal_default_of");
+  }
+}
 const tonal_series& tonal_series_default() {
   start_up();
   return the_defaults().series;

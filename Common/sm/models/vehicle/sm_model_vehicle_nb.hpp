@@ -186,6 +186,9 @@ const prop_modes& prop_modes_defaults();
 // Kind spd, not used by unmanned vehicles, the common default and the spd default:
 // 108 bytes of value, the rest zero.
 const tonal& tonal_default();
+// A tonal of the kind with its defaults: the common default and the kind's own
+// part's default. A kind outside spd .. modu is the range error.
+tonal tonal_default_of(series_type kind);
 // tonal_default assigned to every slot, so each slot's last 16 bytes stay zero.
 const tonal_series& tonal_series_default();
 const group& group_default();

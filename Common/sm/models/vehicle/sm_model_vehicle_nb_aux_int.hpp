@@ -31,8 +31,8 @@ struct aux_int_tonal {
   prop_modes pmode;
   types::c720_type c720;
   types::c723_type c723;
-  types::c725_type c725 = types::c725_type::continuous;
-  types::c728_type c728 = types::c728_type::normal;
+  types::c725_field c725 = types::c725_type::continuous;
+  types::c728_field c728 = types::c728_type::normal;
   types::c726_type c726;
   types::c727_type c727;
 

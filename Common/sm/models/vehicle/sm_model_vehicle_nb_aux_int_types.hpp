@@ -30,10 +30,14 @@ enum class c725_type : std::uint8_t {
 using c726_type = time_type;
 using c727_type = time_type;
 enum class c728_type : std::uint8_t { normal = 0, dive_surf = 1, turning = 2, accel = 3 };
+// The fields that store them: any other byte is the range error.
+using c725_field = csl::ranged_enum<c725_type, c725_type::continuous, c725_type::fish_hook>;
+using c728_field = csl::ranged_enum<c728_type, c728_type::normal, c728_type::accel>;
 using c783_type = csl_statistical::percentage;
 using aux_loading = c783_type;
 
 static_assert(sizeof(c725_type) == 1 && sizeof(c728_type) == 1);
+static_assert(sizeof(c725_field) == 1 && sizeof(c728_field) == 1);
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 

@@ -16,7 +16,7 @@ namespace types = sm_model_vehicle_nb_common_types;
 
 // 8 bytes: the frequency instability of one propulsion mode.
 struct prop_mode_dependent {
-  types::c750_type c750 = types::c750_type::stable;
+  types::c750_field c750 = types::c750_type::stable;
   types::c753_type c753;
   types::c751_type c751;
   types::c752_type c752;

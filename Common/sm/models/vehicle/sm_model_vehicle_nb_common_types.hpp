@@ -62,6 +62,8 @@ using c702_type = nb_series_type;
 using c709_type = csl::ranged<std::uint16_t, 0, 499>;
 // How a tonal's frequency wanders.
 enum class c750_type : std::uint8_t { stable = 0, sinusoidal = 1, sawtooth = 2, random = 3 };
+// The field that stores it: any other byte is the range error.
+using c750_field = csl::ranged_enum<c750_type, c750_type::stable, c750_type::random>;
 using c751_type = csl::ranged<std::uint16_t, 0, 9999>;  // whole seconds
 using c752_type = csl_statistical::percentage;
 using instability_deviation = c752_type;
@@ -81,6 +83,7 @@ using c789_type = float;
 using shaft_4_async_distribution = c789_type;
 
 static_assert(sizeof(c750_type) == 1 && sizeof(c752_type) == 4 && sizeof(c764_type) == 2);
+static_assert(sizeof(c750_field) == 1);
 
 // The instability grades c753 selects: doubling from 0.05 % to 6.4 %, then 8, 10,
 // 12 and 15 %. An index outside 0 .. 12 (one read from a file) is the range error.

@@ -29,8 +29,8 @@ using prop_modes = std::array<prop_mode_dependent, 3>;
 // 16 bytes. The padding takes no part in equality.
 struct modu_tonal {
   prop_modes pmode;
-  types::c742_type c742 = types::c742_type::prop_shaft;
-  types::c743_type c743 = types::c743_type::single;
+  types::c742_field c742 = types::c742_type::prop_shaft;
+  types::c743_field c743 = types::c743_type::single;
   std::uint8_t padding[2] = {0, 0};
 
   friend bool operator==(const modu_tonal& left, const modu_tonal& right) {

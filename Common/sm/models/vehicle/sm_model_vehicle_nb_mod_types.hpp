@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "csl_ranged.hpp"
 #include "sm_model_vehicle_characteristics.hpp"
 
 namespace sm_model_vehicle_nb_mod_types {
@@ -12,10 +13,14 @@ namespace ch = sm_model_vehicle_characteristics;
 
 enum class c742_type : std::uint8_t { prop_shaft = 0, prop_blade = 1, eng_machine = 2 };
 enum class c743_type : std::uint8_t { single = 0, multiple = 1 };
+// The fields that store them: any other byte is the range error.
+using c742_field = csl::ranged_enum<c742_type, c742_type::prop_shaft, c742_type::eng_machine>;
+using c743_field = csl::ranged_enum<c743_type, c743_type::single, c743_type::multiple>;
 using c785_type = float;
 using ratio_to_shaft_rate = c785_type;
 
 static_assert(sizeof(c742_type) == 1 && sizeof(c743_type) == 1);
+static_assert(sizeof(c742_field) == 1 && sizeof(c743_field) == 1);
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 

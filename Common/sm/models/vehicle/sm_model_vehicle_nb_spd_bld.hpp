@@ -29,7 +29,7 @@ using prop_modes = std::array<prop_mode_dependent, 3>;
 // 16 bytes. The padding takes no part in equality.
 struct spd_bld_tonals {
   prop_modes pmode;
-  types::c712_type c712 = types::c712_type::single_shaft;
+  types::c712_field c712 = types::c712_type::single_shaft;
   std::uint8_t padding[3] = {0, 0, 0};
 
   friend bool operator==(const spd_bld_tonals& left, const spd_bld_tonals& right) {

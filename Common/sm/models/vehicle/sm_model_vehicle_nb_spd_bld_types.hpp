@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "csl_ranged.hpp"
 #include "sm_model_vehicle_characteristics.hpp"
 
 namespace sm_model_vehicle_nb_spd_bld_types {
@@ -12,10 +13,12 @@ namespace sm_model_vehicle_nb_spd_bld_types {
 namespace ch = sm_model_vehicle_characteristics;
 
 enum class c712_type : std::uint8_t { single_shaft = 0, multi_shaft = 1 };
+// The field that stores it: any other byte is the range error.
+using c712_field = csl::ranged_enum<c712_type, c712_type::single_shaft, c712_type::multi_shaft>;
 using c782_type = float;
 using ratio_of_fundamental_with_shaft_rate = c782_type;
 
-static_assert(sizeof(c712_type) == 1);
+static_assert(sizeof(c712_type) == 1 && sizeof(c712_field) == 1);
 
 // ---- Descriptors, in start-up order: (min, max, default) ----
 

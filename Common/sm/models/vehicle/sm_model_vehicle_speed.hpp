@@ -21,7 +21,7 @@ struct prop_mode_dependent {
   types::c421_type c421;
   types::c422_type c422;
   types::c423_type c423;
-  types::c440_type c440 = types::c440_type::fixed;
+  types::c440_field c440 = types::c440_type::fixed;
   std::uint8_t gap = 0;
   types::c420_type c420;
   types::c429_type c429;
@@ -46,7 +46,7 @@ static_assert(offsetof(prop_mode_dependent, c443) == 28 &&
               offsetof(prop_mode_dependent, c444) == 32);
 static_assert(offsetof(prop_mode_dependent, c445) == 36 &&
               offsetof(prop_mode_dependent, c446) == 40);
-static_assert(sizeof(types::c440_type) == 1);
+static_assert(sizeof(types::c440_type) == 1 && sizeof(types::c440_field) == 1);
 
 // Element i - 1 holds propulsion mode i (1 .. 3).
 using prop_modes = std::array<prop_mode_dependent, 3>;

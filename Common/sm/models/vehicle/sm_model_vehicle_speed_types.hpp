@@ -38,6 +38,8 @@ using c436_type = time_type;
 using c437_type = time_type;
 // The propeller: fixed pitch or controllable pitch.
 enum class c440_type : std::uint8_t { fixed = 0, cpp = 1 };
+// The field that stores it: any other byte is the range error.
+using c440_field = csl::ranged_enum<c440_type, c440_type::fixed, c440_type::cpp>;
 using c441_type = float;
 using rpm_speed_slope_one = c441_type;
 using c442_type = csl_velocity::speed;

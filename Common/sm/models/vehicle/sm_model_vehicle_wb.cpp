@@ -257,6 +257,11 @@ const tonal& tonal_default() {
   start_up();
   return the_defaults().one_tonal;
 }
+tonal tonal_default_of(types::c801_type kind) {
+  if (kind == series_type::pres) return tonal_default();
+  // The constructor refuses a kind other than hres and lres.
+  return tonal(kind, all_tonals_default(), hres_lres_tonal_specific_default());
+}
 const tonal_series& tonal_series_default() {
   start_up();
   return the_defaults().series;
@@ -310,11 +315,13 @@ static_assert(std::countr_zero(c850_bits) == c850_shift &&
 constexpr std::size_t series_at = offsetof(group, series) + offsetof(tonal_series, slots);
 constexpr std::size_t slot_count = std::tuple_size_v<decltype(tonal_series::slots)>;
 static_assert(sizeof(tonal_series) == slot_count * sizeof(tonal));
+static_assert(series_number::last - series_number::first + 1 == slot_count);
 
-// A field that every slot holds, `f.offset` from the start of the slot.
+// A field that every slot holds, `f.offset` from the start of the slot. Slots
+// are numbered as their series, 41 .. 50.
 constexpr field in_slot(field f) {
   f.offset = static_cast<std::uint16_t>(f.offset + series_at);
-  f.outer = {"slot", slot_count, sizeof(tonal)};
+  f.outer = {"slot", slot_count, sizeof(tonal), static_cast<std::uint16_t>(series_number::first)};
   return f;
 }
 

@@ -243,6 +243,9 @@ const hres_lres_tonal_specific& hres_lres_tonal_specific_default();
 // A pres tonal: all_tonals_default and pres_tonal_specific_default.
 const tonal& tonal_default();
 // Every slot a copy of tonal_default.
+// A tonal of the kind with its defaults: the common default and the kind's own
+// part's default. A kind outside pres .. lres is the range error.
+tonal tonal_default_of(types::c801_type kind);
 const tonal_series& tonal_series_default();
 // last_tonal_used no_tonals, the series tonal_series_default.
 const group& group_default();

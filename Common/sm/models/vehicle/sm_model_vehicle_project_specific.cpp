@@ -1,4 +1,4 @@
-#include "sm_model_vehicle_project.hpp"
+#include "sm_model_vehicle_project_specific.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "sm_model_vehicle_project_types.hpp"
+#include "sm_model_vehicle_project_specific_types.hpp"
 
 #include "csl_start_up_code.hpp"
 

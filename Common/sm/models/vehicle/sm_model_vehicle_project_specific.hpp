@@ -7,7 +7,7 @@
 #include <type_traits>
 
 #include "sm_model_vehicle_fields.hpp"
-#include "sm_model_vehicle_project_types.hpp"
+#include "sm_model_vehicle_project_specific_types.hpp"
 
 namespace sm_model_vehicle_project_specific {
 
