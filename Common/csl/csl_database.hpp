@@ -183,9 +183,9 @@ class store {
   // The two headers are zero pages from the allocator: a header of all zero bytes
   // is the start-up state, and building 2 x 2000 entries one by one costs more than
   // the rest of start-up.
-  store() : headers_(static_cast<header_pair*>(std::calloc(1, sizeof(header_pair)))) {
-    if (!headers_) throw std::bad_alloc();
-  }
+  store()
+      : storage_(std::calloc(1, sizeof(header_pair) + alignof(header_pair))),
+        headers_(aligned_headers(storage_.get())) {}
 
   // Start-up: takes the base file name and where the null item comes from, marks
   // every entry's key not valid and leaves the store uninitialised. The null item
@@ -198,7 +198,7 @@ class store {
     null_item_ = null_item;
     // Fresh headers are zero pages already; clearing them would only fault them in.
     if (started_) {
-      for (header_type& h : *headers_) reset(h);
+      for (header_slot& slot : *headers_) reset(slot.header);
     }
     started_ = true;
     current_ = 0;
@@ -526,8 +526,8 @@ class store {
     unlock(lock_file_name(index));
   }
 
-  const header_type& header() const { return (*headers_)[current_]; }
-  header_type& header() { return (*headers_)[current_]; }
+  const header_type& header() const { return (*headers_)[current_].header; }
+  header_type& header() { return (*headers_)[current_].header; }
   const std::string& file_name() const { return file_name_; }
   const std::string& index_file_name() const { return index_file_name_; }
   // The base name, "_LOCK_" and the position's image with its leading blank.
@@ -897,11 +897,11 @@ class store {
   csl_platform::status read_header(csl_platform::file& f) {
     int spare = 1 - current_;
     if (!mapped_[spare]) {
-      csl_platform::map_in(&(*headers_)[spare], sizeof(header_type));
+      csl_platform::map_in(&(*headers_)[spare].header, sizeof(header_type));
       mapped_[spare] = true;
     }
     csl_platform::status s =
-        csl_platform::read_record(f, 1, &(*headers_)[spare], sizeof(header_type));
+        csl_platform::read_record(f, 1, &(*headers_)[spare].header, sizeof(header_type));
     if (s.ok()) current_ = spare;
     return s;
   }
@@ -970,11 +970,24 @@ class store {
   // The current header and a spare that a read fills before it becomes current.
   // Records of integers and texts only: any bytes, zero included, are a value.
   static_assert(std::is_trivially_copyable_v<header_type>);
-  using header_pair = std::array<header_type, 2>;
-  struct free_headers {
-    void operator()(header_pair* p) const { std::free(p); }
+  // Each header starts on a page of its own: the kernel copies a read into a
+  // buffer that is not 64-byte aligned at half speed on some processors, and the
+  // index read is the larger part of a data call.
+  struct alignas(4096) header_slot {
+    header_type header;
   };
-  std::unique_ptr<header_pair, free_headers> headers_;
+  using header_pair = std::array<header_slot, 2>;
+  struct free_storage {
+    void operator()(void* p) const { std::free(p); }
+  };
+  static header_pair* aligned_headers(void* storage) {
+    if (storage == nullptr) throw std::bad_alloc();
+    std::size_t room = sizeof(header_pair) + alignof(header_pair);
+    return static_cast<header_pair*>(
+        std::align(alignof(header_pair), sizeof(header_pair), storage, room));
+  }
+  std::unique_ptr<void, free_storage> storage_;  // zero pages from the allocator
+  header_pair* headers_;
   int current_ = 0;
   bool started_ = false;
   std::array<bool, 2> mapped_{};  // whether each header's pages were mapped in
