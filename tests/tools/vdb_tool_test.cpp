@@ -95,7 +95,9 @@ TEST(VdbCommandLine, VersionAndHelpSucceedOnStandardOutput) {
     const outcome help = db.vdb({sub, "--help"});
     EXPECT_EQ(help.exit_code, 0) << sub;
     EXPECT_NE(help.out.find("Usage:"), std::string::npos) << sub;
+    EXPECT_EQ(help.out.find("->"), std::string::npos) << sub << ": internal enumeration numbers";
   }
+  EXPECT_NE(db.vdb({"--help"}).out.find("Exit codes: 0 done"), std::string::npos);
   EXPECT_NE(db.vdb({"list", "--help"}).out.find("--format"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(db.base()));
 }
@@ -120,6 +122,13 @@ TEST(VdbCommandLine, UsageErrorsExitWithTwoAndTouchNothing) {
       {"show", "0", "--raw"},
       {"show", "2001", "--raw"},
       {"show", "--raw"},
+      {"show", "0x7"},
+      {"show", "+7"},
+      {"show", "7", "--group", "hull"},
+      {"list", "--format", "1"},
+      {"get", "7"},
+      {"get", "7", "c9999"},
+      {"--quiet", "--verbose", "stat"},
   };
   for (const auto& args : wrong) {
     const outcome o = db.vdb(args);
@@ -127,6 +136,8 @@ TEST(VdbCommandLine, UsageErrorsExitWithTwoAndTouchNothing) {
     EXPECT_EQ(o.out, "");
     EXPECT_NE(o.err, "");
   }
+  EXPECT_EQ(db.vdb({"bogus"}).err,
+            "vdb: unknown command \"bogus\"; vdb --help lists the commands\n");
   const outcome empty_base =
       vdb_program::run(VDB_PROGRAM, {"--db", "", "create"}, db.dir().path().string());
   EXPECT_EQ(empty_base.exit_code, 2);
@@ -295,7 +306,7 @@ TEST(VdbDescribe, JsonHoldsEveryRowAndUnknownNumbersFail) {
   const database db;
   const outcome all = db.vdb({"describe", "--format", "json"});
   ASSERT_EQ(all.exit_code, 0) << all.err;
-  const nlohmann::json rows = nlohmann::json::parse(all.out);
+  const nlohmann::json rows = nlohmann::json::parse(all.out)["characteristics"];
   ASSERT_TRUE(rows.is_array());
   const outcome text = db.vdb({"describe"});
   std::size_t blocks = 0;
@@ -303,24 +314,24 @@ TEST(VdbDescribe, JsonHoldsEveryRowAndUnknownNumbersFail) {
   EXPECT_EQ(rows.size(), blocks);
   EXPECT_GT(rows.size(), 100U);
 
-  const nlohmann::json issue =
-      nlohmann::json::parse(db.vdb({"describe", "issue", "--format", "json"}).out);
+  const nlohmann::json issue = nlohmann::json::parse(
+      db.vdb({"describe", "issue", "--format", "json"}).out)["characteristic"];
   EXPECT_EQ(issue["name"], "issue");
   EXPECT_TRUE(issue["number"].is_null());
   EXPECT_EQ(issue["min_image"], " 0");
   EXPECT_EQ(issue["max"]["text"], "255");
 
   const nlohmann::json c200 =
-      nlohmann::json::parse(db.vdb({"describe", "c200", "--format", "json"}).out);
+      nlohmann::json::parse(db.vdb({"describe", "c200", "--format", "json"}).out)["characteristic"];
   EXPECT_EQ(c200["number"], 200);
   EXPECT_EQ(c200["alias"], "length");
   EXPECT_EQ(c200["default"]["text"], "50 yd");
 
   const outcome unknown = db.vdb({"describe", "c9999"});
-  EXPECT_EQ(unknown.exit_code, 1);
+  EXPECT_EQ(unknown.exit_code, 2);
   EXPECT_EQ(unknown.out, "");
-  EXPECT_EQ(unknown.err, "vdb: no characteristic c9999\n");
-  EXPECT_EQ(db.vdb({"describe", "nonsense"}).exit_code, 1);
+  EXPECT_EQ(unknown.err, "vdb: c9999: no such characteristic\n");
+  EXPECT_EQ(db.vdb({"describe", "nonsense"}).exit_code, 2);
 }
 
 // --- stat ---------------------------------------------------------------------
@@ -392,7 +403,7 @@ TEST(VdbList, ShowsEntriesInUseWithTheirDimensions) {
   const outcome o = db.vdb({"list"});
   ASSERT_EQ(o.exit_code, 0) << o.err;
   const std::string header =
-      " POS  KIND   CLASS         NAME          STATE       MODIFIED              LENGTH (m) "
+      " POS  KIND   CLASS         NAME          STATE       MODIFIED (local time) LENGTH (m) "
       "HEIGHT (m)  WIDTH (m)";
   const std::string echo =
       "   7  003 P  SSGN          ECHO II       READ_WRITE  2026-341T09:30:15.250     115.00"
@@ -449,12 +460,16 @@ TEST(VdbList, AKeyBeyondTheLibraryIsShownAsStored) {
 TEST(VdbList, JsonAndProblemsWithTheFiles) {
   const database db;
   db.write_three_vehicles();
-  const nlohmann::json j = nlohmann::json::parse(db.vdb({"list", "--format", "json"}).out);
+  const nlohmann::json doc = nlohmann::json::parse(db.vdb({"list", "--format", "json"}).out);
+  EXPECT_EQ(doc["format"], "vdb list");
+  EXPECT_EQ(doc["version"], 1);
+  const nlohmann::json& j = doc["entries"];
   ASSERT_EQ(j.size(), 3U);
   EXPECT_EQ(j[1]["position"], 402);
   EXPECT_EQ(j[1]["kind"], "200 T");
-  EXPECT_EQ(j[1]["name"], "FLEET OILER ");
+  EXPECT_EQ(j[1]["name"], "FLEET OILER");
   EXPECT_EQ(j[1]["modified"], "2026-341T09:30:15.250");
+  EXPECT_EQ(j[1]["modified_zone"], "WRITER_LOCAL");
   EXPECT_EQ(j[1]["length"], 240.0);
 
   db.patch_index([](vdb_bytes::bytes& b) { b[state_at(9)] = 3; });
@@ -497,9 +512,12 @@ TEST(VdbShow, RawDumpHoldsTheIndexEntryAndTheRecordByteForByte) {
   ASSERT_EQ(out.size(), 7U + 4U + 1U + 804U);
   EXPECT_EQ(std::vector<std::string>(out.begin(), out.begin() + 7),
             (std::vector<std::string>{"position: 7", "kind: 003 P", "class: \"SSGN        \"",
-                                      "name: \"ECHO II     \"", "state: READ_WRITE",
-                                      "modified: 2026-341T09:30:15.250",
+                                      "name: \"ECHO II     \"", "state: READ_WRITE", out[5],
                                       "index entry (60 bytes at offset 404 of the index file):"}));
+  // The writer's local time, with this machine's zone beside it.
+  EXPECT_EQ(out[5].rfind("modified: 2026-341T09:30:15.250 local time (this machine: ", 0), 0U)
+      << out[5];
+  EXPECT_NE(out[5].find(", UTC"), std::string::npos) << out[5];
   EXPECT_EQ(out[7],
             "00000000  01 01 03 00 53 53 47 4e  20 20 20 20 20 20 20 20  |....SSGN        |");
   EXPECT_EQ(out[11], "record (12864 bytes at offset 77184 of the item file):");
@@ -514,7 +532,7 @@ TEST(VdbShow, RawDumpHoldsTheIndexEntryAndTheRecordByteForByte) {
   const nlohmann::json j =
       nlohmann::json::parse(db.vdb({"show", "7", "--raw", "--format", "json"}).out);
   EXPECT_EQ(j["entry"]["state"], "READ_WRITE");
-  EXPECT_EQ(j["entry"]["key"]["name"], "ECHO II     ");
+  EXPECT_EQ(j["entry"]["key"]["name"], "ECHO II");
   EXPECT_EQ(j["record"]["offset"], 77184);
   EXPECT_EQ(j["record"]["bytes"].get<std::string>().size(), 2 * vdb_bytes::item_size);
   EXPECT_EQ(j["record"]["bytes"].get<std::string>().substr(0, 16),
@@ -555,30 +573,32 @@ TEST(VdbVerify, SoundDatabasesHaveNoProblems) {
 
 struct damage {
   const char* what;
+  const char* check;
   std::function<void(const database&)> apply;
   std::function<std::string(const database&)> line;
 };
 
 TEST(VdbVerify, FindsEachKindOfDamage) {
   const std::vector<damage> damages = {
-      {"long item file",
+      {"long item file", "file_size",
        [](const database& db) { db.patch_items([](vdb_bytes::bytes& b) { b.push_back(0); }); },
        [](const database& db) {
          return "item file " + db.base() + " holds 25728001 bytes, not 25728000";
        }},
-      {"short index file",
+      {"short index file", "file_size",
        [](const database& db) { db.patch_index([](vdb_bytes::bytes& b) { b.resize(44); }); },
        [](const database& db) {
          return "index file " + db.index() + " holds 44 bytes, not 120044";
        }},
-      {"missing item file", [](const database& db) { std::filesystem::remove(db.base()); },
+      {"missing item file", "file_missing",
+       [](const database& db) { std::filesystem::remove(db.base()); },
        [](const database& db) { return "item file " + db.base() + " is missing"; }},
-      {"bad state byte",
+      {"bad state byte", "state_byte",
        [](const database& db) { db.patch_index([](vdb_bytes::bytes& b) { b[state_at(5)] = 9; }); },
        [](const database&) {
          return std::string("entry 5 holds the state byte 9, not 0, 1 or 2");
        }},
-      {"key at the wrong position",
+      {"key at the wrong position", "key",
        [](const database& db) {
          db.patch_index([](vdb_bytes::bytes& b) {
            std::copy_n(b.begin() + 44 + 60 * 6, 60, b.begin() + 44 + 60 * 10);
@@ -587,10 +607,10 @@ TEST(VdbVerify, FindsEachKindOfDamage) {
        [](const database&) {
          return std::string("entry 11 holds the key 003 P, which belongs at position 7");
        }},
-      {"entry in use without a key",
+      {"entry in use without a key", "key",
        [](const database& db) { db.patch_index([](vdb_bytes::bytes& b) { b[state_at(12)] = 1; }); },
        [](const database&) { return std::string("entry 12 is in use but its key is not valid"); }},
-      {"record of another vehicle",
+      {"record of another vehicle", "record_key",
        [](const database& db) {
          db.patch_items([](vdb_bytes::bytes& b) {
            vdb_bytes::put_text(b, item_at(402) + 4, 12, "TANKER");
@@ -602,7 +622,7 @@ TEST(VdbVerify, FindsEachKindOfDamage) {
              "entry 402 has a record whose general group differs from the key in: library "
              "number, name");
        }},
-      {"characteristic outside its type",
+      {"characteristic outside its type", "type_range",
        [](const database& db) {
          // c204 of propulsion mode 2: a shaft count of 0 .. 4.
          db.patch_items([](vdb_bytes::bytes& b) { b[item_at(402) + 92 + 8] = 9; });
@@ -610,7 +630,7 @@ TEST(VdbVerify, FindsEachKindOfDamage) {
        [](const database&) {
          return std::string("entry 402 has c204.2 stored as 9, outside its type 0 .. 4");
        }},
-      {"real that is no number",
+      {"real that is no number", "type_range",
        [](const database& db) {
          // c786 of propulsion mode 1, a plain real of the narrowband group: a NaN.
          db.patch_items([](vdb_bytes::bytes& b) {
@@ -620,7 +640,7 @@ TEST(VdbVerify, FindsEachKindOfDamage) {
        [](const database&) {
          return std::string("entry 402 has c786.1 stored as a bit pattern that is no number");
        }},
-      {"modification time that is no time",
+      {"modification time that is no time", "modification_time",
        [](const database& db) {
          db.patch_index([](vdb_bytes::bytes& b) { vdb_bytes::put_i32(b, state_at(7) + 4, 1800); });
        },
@@ -628,7 +648,33 @@ TEST(VdbVerify, FindsEachKindOfDamage) {
          return std::string(
              "entry 7 has the modification time 1800-341T09:30:15.250, which is no time");
        }},
-      {"record not valid",
+      {"stale lock file", "stale_lock",
+       [](const database& db) {
+         write_all(db.base() + "_LOCK_ 7", {});
+         std::filesystem::last_write_time(
+             db.base() + "_LOCK_ 7",
+             std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+       },
+       [](const database& db) {
+         return "lock file " + db.base() +
+                "_LOCK_ 7 is more than 60 s old: its writer died; run vdb locks --clear-stale 60";
+       }},
+      {"control byte in a name", "control_bytes",
+       [](const database& db) {
+         db.patch_index([](vdb_bytes::bytes& b) { b[44 + 60 * 6 + 16 + 4] = 0x01; });
+         db.patch_items([](vdb_bytes::bytes& b) { b[item_at(7) + 4 + 4] = 0x01; });
+       },
+       [](const database&) { return std::string("entry 7 has control bytes in its key's name"); }},
+      {"value beyond its editing bounds", "editing_bounds",
+       [](const database& db) {
+         db.patch_items(
+             [](vdb_bytes::bytes& b) { vdb_bytes::put_f32(b, item_at(7) + 116, 40000.0F); });
+       },
+       [](const database&) {
+         return std::string(
+             "entry 7 has c200 stored as 40000, beyond its editing bounds 0 .. 99999 ft");
+       }},
+      {"record not valid", "record_key",
        [](const database& db) {
          db.patch_items([](vdb_bytes::bytes& b) { b[item_at(7)] = 0x00; });
        },
@@ -644,8 +690,20 @@ TEST(VdbVerify, FindsEachKindOfDamage) {
     const outcome o = db.vdb({"verify"});
     EXPECT_EQ(o.exit_code, 1) << d.what;
     EXPECT_EQ(o.out, d.line(db) + "\n") << d.what;
+    const outcome quiet = db.vdb({"--quiet", "verify"});
+    EXPECT_EQ(quiet.exit_code, 1) << d.what;
+    EXPECT_EQ(quiet.out, "") << d.what;
+    // Each problem also as an object: its position (none for a file), check and line.
     const nlohmann::json j = nlohmann::json::parse(db.vdb({"verify", "--format", "json"}).out);
-    EXPECT_EQ(j["problems"], nlohmann::json::array({d.line(db)})) << d.what;
+    const std::string line = d.line(db);
+    const std::size_t lock = line.find("_LOCK_ ");
+    const nlohmann::json position =
+        line.rfind("entry ", 0) == 0 ? nlohmann::json(std::stoi(line.substr(6)))
+        : lock != std::string::npos  ? nlohmann::json(std::stoi(line.substr(lock + 7)))
+                                     : nullptr;
+    EXPECT_EQ(j["problems"], nlohmann::json::array(
+                                 {{{"position", position}, {"check", d.check}, {"message", line}}}))
+        << d.what;
   }
 }
 
@@ -690,8 +748,8 @@ TEST(VdbEdit, NewVehicleGetsItsPositionAndIsNeverStoredOverAnother) {
 TEST(VdbEdit, SetWritesOperatorUnitsOrNothingAtAll) {
   const database db;
   db.write_three_vehicles();
-  // 100 ft, and 20 ft; c204 of mode 2.
-  const outcome set = db.vdb({"set", "7", "c200=100", "c203=20 ft", "c204.2=3"});
+  // 100 ft, and 20 ft; c204 of mode 2; named by alias, capital C and bare number.
+  const outcome set = db.vdb({"set", "7", "LENGTH=100", "C203=20 ft", "204.2=3"});
   EXPECT_EQ(set.exit_code, 0) << set.err;
   vdb_bytes::bytes items = read_all(db.base());
   EXPECT_EQ(float_at(items, item_at(7) + 116), 30.48F);
@@ -708,7 +766,7 @@ TEST(VdbEdit, SetWritesOperatorUnitsOrNothingAtAll) {
       {{"set", "7", "c9999=1"}, "vdb: c9999: no such characteristic"},
       {{"set", "7", "c101=THIRTEEN CHAR"},
        "vdb: c101: \"THIRTEEN CHAR\" is longer than 12 characters"},
-      {{"set", "7", "c200"}, "vdb: c200: write it as cNNN[.instance]=VALUE"},
+      {{"set", "7", "c200"}, "vdb: c200: write it as NAME=VALUE, e.g. c200=50 or c204.2=3"},
       {{"set", "7", "c200=10", "c203=-1"}, "vdb: c203: -1 is outside 0 .. 6.346064e+25 ft"},
       {{"set", "7", "library_number=5"},
        "vdb: the record would no longer belong at position 7; nothing written"},
@@ -718,7 +776,10 @@ TEST(VdbEdit, SetWritesOperatorUnitsOrNothingAtAll) {
   const vdb_bytes::bytes index = read_all(db.index());
   for (const auto& [args, first_line] : refused) {
     const outcome o = db.vdb(args);
-    EXPECT_EQ(o.exit_code, 1) << args[2];
+    // What the command line alone shows is a usage error; what the database
+    // holds refuses with 1.
+    const bool usage = first_line.find("position") == std::string::npos;
+    EXPECT_EQ(o.exit_code, usage ? 2 : 1) << args[2];
     EXPECT_EQ(lines(o.err).front(), first_line);
     EXPECT_EQ(read_all(db.base()), items) << args[2];
     EXPECT_EQ(read_all(db.index()), index) << args[2];
@@ -1016,6 +1077,101 @@ TEST(VdbDumpLoad, ADumpThatDoesNotFitLoadsNothing) {
     EXPECT_EQ(o.err, line + "\n");
     EXPECT_FALSE(std::filesystem::exists(target.base()));
   }
+}
+
+// --- names, get and the JSON documents -----------------------------------------
+
+TEST(VdbNames, EveryFormPeopleTypeNamesTheSameCharacteristic) {
+  const database db;
+  db.write_three_vehicles();
+  const std::string c200 = db.vdb({"describe", "c200"}).out;
+  for (const char* name : {"200", "C200", "length", "LENGTH", "c200.1"}) {
+    EXPECT_EQ(db.vdb({"describe", name}).out, c200) << name;
+  }
+  EXPECT_EQ(db.vdb({"describe", "c5"}).out, db.vdb({"describe", "c005"}).out);
+  const outcome got = db.vdb({"get", "7", "c200", "200", "C200", "Length", "c204.2", "204.2"});
+  EXPECT_EQ(got.exit_code, 0) << got.err;
+  EXPECT_EQ(got.out, "377\n377\n377\n377\n0\n0\n");
+
+  const outcome misspelt = db.vdb({"get", "7", "lenght"});
+  EXPECT_EQ(misspelt.exit_code, 2);
+  EXPECT_EQ(misspelt.err, "vdb: lenght: no such characteristic; did you mean length?\n");
+  // An alias that two characteristics share names neither.
+  const outcome shared = db.vdb({"describe", "max_speed"});
+  EXPECT_EQ(shared.exit_code, 2);
+  EXPECT_NE(shared.err.find("vdb: max_speed: the alias of c"), std::string::npos) << shared.err;
+  EXPECT_EQ(db.vdb({"get", "7", "c204"}).err, "vdb: c204: name it as c204.mode (1 .. 3)\n");
+}
+
+TEST(VdbGet, ImagesOneALineOrAsJsonAndOnlyOfVehicles) {
+  const database db;
+  db.write_three_vehicles();
+  ASSERT_EQ(db.vdb({"set", "7", "c204.2=3"}).exit_code, 0);
+  EXPECT_EQ(db.vdb({"get", "7", "length", "c204.2", "c101"}).out, "377\n3\nECHO II\n");
+  const nlohmann::json j =
+      nlohmann::json::parse(db.vdb({"get", "7", "length", "c101", "--format", "json"}).out);
+  ASSERT_EQ(j["values"].size(), 2U);
+  EXPECT_EQ(j["values"][0], nlohmann::json({{"name", "c200"},
+                                            {"group", "physical"},
+                                            {"alias", "length"},
+                                            {"unit", "ft"},
+                                            {"image", "377"},
+                                            {"stored", 115.0}}));
+  EXPECT_EQ(j["values"][1]["stored"], "ECHO II");
+  const outcome empty = db.vdb({"get", "8", "length"});
+  EXPECT_EQ(empty.exit_code, 1);
+  EXPECT_EQ(empty.err, "vdb: position 8 holds no vehicle\n");
+}
+
+TEST(VdbShow, OneGroupAndTheEntryAsAnObject) {
+  const database db;
+  db.write_three_vehicles();
+  const std::vector<std::string> out = lines(db.vdb({"show", "7", "--group", "PHYSICAL"}).out);
+  ASSERT_GT(out.size(), 7U);
+  EXPECT_EQ(out[6], "physical:");
+  EXPECT_EQ(
+      std::count_if(out.begin(), out.end(), [](const std::string& l) { return l.back() == ':'; }),
+      1);
+  const nlohmann::json j =
+      nlohmann::json::parse(db.vdb({"show", "7", "--group", "physical", "--format", "json"}).out);
+  EXPECT_EQ(j["entry"]["key"]["name"], "ECHO II");
+  EXPECT_EQ(j["entry"]["state"], "READ_WRITE");
+  EXPECT_EQ(j["entry"]["modified"], "2026-341T09:30:15.250");
+  EXPECT_EQ(j["entry"]["modified_zone"], "WRITER_LOCAL");
+  EXPECT_EQ(j["characteristics"].size(), out.size() - 7);
+  for (const nlohmann::json& c : j["characteristics"]) EXPECT_EQ(c["group"], "physical") << c;
+}
+
+// Every JSON document says what it is and which version of its shape it has.
+TEST(VdbJson, EveryDocumentCarriesItsFormatAndVersion) {
+  const database db;
+  db.write_three_vehicles();
+  const std::vector<std::pair<std::vector<std::string>, std::string>> documents = {
+      {{"describe", "c200"}, "vdb describe"},
+      {{"stat"}, "vdb stat"},
+      {{"list"}, "vdb list"},
+      {{"show", "7"}, "vdb show"},
+      {{"show", "7", "--raw"}, "vdb show --raw"},
+      {{"get", "7", "c200"}, "vdb get"},
+      {{"verify"}, "vdb verify"},
+      {{"locks"}, "vdb locks"},
+  };
+  for (const auto& [args, format] : documents) {
+    std::vector<std::string> with_json = args;
+    with_json.insert(with_json.end(), {"--format", "json"});
+    const outcome o = db.vdb(with_json);
+    EXPECT_EQ(o.exit_code, 0) << format << ": " << o.err;
+    const nlohmann::json j = nlohmann::json::parse(o.out);
+    EXPECT_EQ(j["format"], format);
+    EXPECT_EQ(j["version"], 1) << format;
+  }
+  // A name whose bytes are not UTF-8 is still written.
+  db.patch_index([](vdb_bytes::bytes& b) { b[44 + 60 * 6 + 16] = 0xFF; });
+  const outcome odd = db.vdb({"list", "--format", "json"});
+  EXPECT_EQ(odd.exit_code, 0) << odd.err;
+  EXPECT_EQ(nlohmann::json::parse(odd.out)["entries"][0]["name"],
+            "\xEF\xBF\xBD"
+            "CHO II");
 }
 
 // --- locks --------------------------------------------------------------------

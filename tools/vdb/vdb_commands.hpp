@@ -30,9 +30,28 @@ int list(const options& opts, const list_filter& filter);
 
 // The index entry and the record of one position, byte for byte.
 int show_raw(const options& opts, int position);
-// The index entry and every characteristic of the record of one position, group
-// by group and instance by instance, as images in operator units.
-int show(const options& opts, int position);
+// One characteristic instance of a record as the operator reads it.
+struct shown_value {
+  std::string name;   // "c204.2"
+  std::string group;  // "physical", as record_group_names gives it
+  std::string alias;  // "length"; empty when there is none
+  std::string unit;   // of the image; empty when there is none
+  std::string image;  // in operator units, as the library makes it (padding kept)
+  sm_model_vehicle_fields::value stored;
+  bool text = false;  // a text characteristic: image and stored are the text
+};
+// The groups of a record in record order, as show names them: "general" ..
+std::vector<std::string> record_group_names();
+// Every characteristic instance the record holds, group by group and instance by
+// instance; only those of one group when given.
+std::vector<shown_value> shown_values(const sm_model_vehicle::data& item,
+                                      const std::optional<std::string>& group);
+// The index entry and the characteristics of one position (of one group when
+// given) as images in operator units.
+int show(const options& opts, int position, const std::optional<std::string>& group);
+// The named characteristics of the vehicle at a position, one a line, as images
+// in operator units.
+int get(const options& opts, int position, const std::vector<std::string>& names);
 
 // Every entry in use, with its key, state, time and every characteristic's stored
 // value, as JSON.
@@ -51,7 +70,17 @@ int locks(const options& opts, std::optional<double> clear_stale_after);
 // each still there because its position's lock file is held.
 int recover(const options& opts);
 
-// Every check of the files' consistency; one line per problem.
+// One fault verify finds: the position it concerns (none for the files as a
+// whole), the check that found it ("file_size", "editing_bounds", ...; the list
+// is in docs/json.md) and a line that says it.
+struct problem {
+  std::optional<int> position;
+  std::string check;
+  std::string message;
+};
+// Every check of the files' consistency, in file order.
+std::vector<problem> problems_of_database();
+// The problems, one line each, or "no problems".
 int verify(const options& opts);
 
 // A new vehicle: the default record under the kind the request names, stored at

@@ -10,10 +10,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
 #include "radar_vdb_access.h"
+#include "vdb_values.hpp"
 
 namespace vdb {
 
@@ -79,7 +81,11 @@ void put_line(std::string_view line) {
 }
 
 void put_json(const nlohmann::json& value) {
-  put_line(value.dump(2));
+  put_line(value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace));
+}
+
+nlohmann::json json_document(std::string_view command) {
+  return {{"format", "vdb " + std::string(command)}, {"version", json_version}};
 }
 
 void complain(std::string_view line) {
@@ -91,6 +97,7 @@ void complain(std::string_view line) {
 }
 
 bool start_library(const options& opts) {
+  if (opts.quiet && data_stream == nullptr) data_stream = std::fopen("/dev/null", "w");
   if (!set_data_apart()) {
     complain("standard output cannot be used");
     return false;
@@ -271,7 +278,7 @@ std::vector<std::string> entry_lines(int position) {
           "class: " + nlohmann::json(entry.details.model_class.str()).dump(),
           "name: " + nlohmann::json(entry.details.model_name.str()).dump(),
           "state: " + (state ? *state : "byte " + std::to_string(byte) + ", not a state"),
-          "modified: " + time_image_of(entry.mod_time)};
+          "modified: " + local_time_image_of(entry.mod_time)};
 }
 
 std::string key_image_of(const sm_model_vehicle_kind::model_kind& key) {
@@ -300,6 +307,34 @@ std::string time_image_of(const csl_time::time& t) {
   return text.data();
 }
 
+namespace {
+
+// This machine's zone at the given local time (or now, for a stamp that is no
+// time): "CET, UTC+01:00".
+std::string zone_image_at(const csl_time::time& t) {
+  std::tm local{};
+  local.tm_year = static_cast<int>(t.year) - 1900;
+  local.tm_mday = static_cast<int>(t.day);  // January the day-th: mktime carries it on
+  local.tm_hour = static_cast<int>(t.hour);
+  local.tm_min = static_cast<int>(t.minute);
+  local.tm_sec = static_cast<int>(t.second);
+  local.tm_isdst = -1;
+  std::time_t at = std::mktime(&local);
+  if (at == static_cast<std::time_t>(-1)) at = std::time(nullptr);
+  if (::localtime_r(&at, &local) == nullptr) return "unknown zone";
+  const long offset = local.tm_gmtoff / 60;
+  std::array<char, 96> text{};
+  std::snprintf(text.data(), text.size(), "%s, UTC%c%02ld:%02ld", local.tm_zone,
+                offset < 0 ? '-' : '+', std::labs(offset) / 60, std::labs(offset) % 60);
+  return text.data();
+}
+
+}  // namespace
+
+std::string local_time_image_of(const csl_time::time& t) {
+  return time_image_of(t) + " local time (this machine: " + zone_image_at(t) + ")";
+}
+
 nlohmann::json json_of(const csl_time::time& t) {
   return {{"year", static_cast<int>(t.year)},     {"day", static_cast<int>(t.day)},
           {"hour", static_cast<int>(t.hour)},     {"minute", static_cast<int>(t.minute)},
@@ -320,6 +355,24 @@ nlohmann::json json_of(const sm_model_vehicle_kind::model_kind& key) {
   if (permanence <= 1) j["permanence"] = permanence == 0 ? "PERM" : "TEMP";
   if (permanence > 1) j["permanence"] = permanence;
   return j;
+}
+
+nlohmann::json display_json_of(const sm_model_vehicle_kind::model_kind& key) {
+  nlohmann::json j = json_of(key);
+  j["class"] = trimmed(key.model_class.str());
+  j["name"] = trimmed(key.model_name.str());
+  return j;
+}
+
+nlohmann::json entry_json_of(int position) {
+  const auto& entry = store().header().entry(position);
+  const std::uint8_t byte = state_byte_of(position);
+  const auto state = state_image_of(byte);
+  return {{"key", display_json_of(entry.details)},
+          {"state", state ? nlohmann::json(*state) : nlohmann::json(nullptr)},
+          {"state_byte", byte},
+          {"modified", time_image_of(entry.mod_time)},
+          {"modified_zone", writer_local_time}};
 }
 
 std::string number_image_of(double value) {

@@ -35,6 +35,7 @@ struct options {
   std::string db;  // empty: the library's own base name
   format output_format = format::text;
   bool verbose = false;       // also show the library's start-up report
+  bool quiet = false;         // no data and no progress: errors and the exit code only
   double wait_seconds = 5.0;  // how long a writer waits for a position's lock
 };
 
@@ -44,7 +45,12 @@ struct options {
 FILE* data();
 void put(std::string_view text);
 void put_line(std::string_view line);
+// Bytes that are not UTF-8 are shown as U+FFFD rather than refused.
 void put_json(const nlohmann::json& value);
+// Every JSON output starts so: {"format": "vdb list", "version": 1}. The version
+// grows when a shape changes so that consumers can tell (docs/json.md).
+inline constexpr int json_version = 1;
+nlohmann::json json_document(std::string_view command);
 // One diagnostic line on standard error, "vdb: " first.
 void complain(std::string_view line);
 
@@ -118,8 +124,18 @@ std::optional<sm_model_vehicle_kind::group> library_group_of(
 
 // "2026-341T12:00:00.000": year, day of the year, time of day.
 std::string time_image_of(const csl_time::time& t);
+// Writers stamp their own local time and the files do not say which zone that
+// was: "2026-341T12:00:00.000 local time (this machine: CET, UTC+01:00)", with
+// this machine's zone at that time for a reader to compare with.
+std::string local_time_image_of(const csl_time::time& t);
+// The value of the "modified_zone" member beside every time in JSON.
+inline constexpr const char* writer_local_time = "WRITER_LOCAL";
 nlohmann::json json_of(const csl_time::time& t);
 nlohmann::json json_of(const sm_model_vehicle_kind::model_kind& key);
+// The key as json_of gives it, with class and name trimmed of their padding.
+nlohmann::json display_json_of(const sm_model_vehicle_kind::model_kind& key);
+// The index entry of a position as it was last loaded: key, state and time.
+nlohmann::json entry_json_of(int position);
 // The shortest text that reads back as the same number, held as float when it
 // is one; a whole number has no point ("45.72", "3", "-0.5", "1.9342804e+25").
 std::string number_image_of(double value);

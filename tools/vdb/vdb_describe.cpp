@@ -1,6 +1,5 @@
 // vdb describe: the characteristic catalogue, as a data-entry or display tool
 // needs it. Texts are printed quoted, because their blanks are significant.
-#include <charconv>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "sm_model_vehicle_catalogue.hpp"
 #include "sm_model_vehicle_fields.hpp"
 #include "vdb_commands.hpp"
+#include "vdb_values.hpp"
 
 namespace vdb {
 
@@ -117,21 +117,21 @@ nlohmann::json json_of(const cat::row& r) {
           {"interval", r.has_interval}};
 }
 
-// "c200" and "200" name characteristic 200; anything else is a row's name.
+// Any name a characteristic goes by; an instance suffix ("c204.2") names the
+// characteristic all the same.
 const cat::row* row_named(const std::string& text) {
-  const std::string digits = (!text.empty() && text[0] == 'c') ? text.substr(1) : text;
-  int number = 0;
-  const char* last = digits.data() + digits.size();
-  const auto r = std::from_chars(digits.data(), last, number);
-  if (!digits.empty() && r.ec == std::errc{} && r.ptr == last) return cat::find(number);
-  return cat::find(text);
+  const std::optional<std::string> name = characteristic_named(text.substr(0, text.find('.')));
+  return name ? cat::find(*name) : nullptr;
 }
 
 void put_rows(const options& opts, const std::vector<const cat::row*>& rows, bool one) {
   if (opts.output_format == format::json) {
     nlohmann::json all = nlohmann::json::array();
     for (const cat::row* r : rows) all.push_back(json_of(*r));
-    put_json(one ? all.front() : all);
+    nlohmann::json doc = json_document("describe");
+    if (one) doc["characteristic"] = all.front();
+    if (!one) doc["characteristics"] = all;
+    put_json(doc);
     return;
   }
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -324,8 +324,9 @@ int describe(const options& opts, const std::optional<std::string>& characterist
   }
   const cat::row* r = row_named(*characteristic);
   if (r == nullptr) {
-    complain("no characteristic " + *characteristic);
-    return exit_problem;
+    const std::string problem = resolve(*characteristic).problem;
+    complain(problem.empty() ? *characteristic + ": not in the catalogue" : problem);
+    return exit_usage;
   }
   put_rows(opts, {r}, true);
   return exit_ok;

@@ -127,8 +127,46 @@ bool is_kind(const fields::located& f) {
 
 bool names_a_kind(const std::string& text) {
   const std::string name = text.substr(0, text.find('='));
-  const std::optional<fields::located> f = fields::find(name.substr(0, name.find('.')));
+  const std::optional<std::string> base = characteristic_named(name.substr(0, name.find('.')));
+  const std::optional<fields::located> f = base ? fields::find(*base) : std::nullopt;
   return f && is_kind(*f);
+}
+
+// A value the characteristic refused, said once: the catalogue's messages name
+// the characteristic already.
+void complain_refused(const fields::located& f, const std::string& name,
+                      const csl::named_error& e) {
+  const std::string prefix = std::string(f.what->name) + ": ";
+  const std::string& why = e.message();
+  complain(name + ": " + (why.rfind(prefix, 0) == 0 ? why.substr(prefix.size()) : why));
+}
+
+// What the command line alone shows to be wrong, whatever the record holds: an
+// assignment that is none, a name that is no characteristic, a value that its
+// characteristic refuses. True when there is nothing of that.
+bool well_formed(const std::vector<std::string>& texts) {
+  bool ok = true;
+  for (const std::string& text : texts) {
+    const std::size_t eq = text.find('=');
+    if (eq == std::string::npos) {
+      complain(text + ": write it as NAME=VALUE, e.g. c200=50 or c204.2=3");
+      ok = false;
+      continue;
+    }
+    const std::string name = text.substr(0, eq);
+    const auto target = target_of(name);
+    if (!target) {
+      ok = false;
+      continue;
+    }
+    try {
+      if (!stored_of(target->first, name, text.substr(eq + 1))) ok = false;
+    } catch (const csl::named_error& e) {
+      complain_refused(target->first, name, e);
+      ok = false;
+    }
+  }
+  return ok;
 }
 
 // The slot made afresh as a tonal of the new kind with that kind's defaults, so
@@ -157,12 +195,7 @@ bool assigned(const std::vector<std::string>& texts, std::span<std::uint8_t> rec
   std::stable_partition(ordered.begin(), ordered.end(), names_a_kind);
   for (const std::string& text : ordered) {
     const std::size_t eq = text.find('=');
-    if (eq == std::string::npos) {
-      complain(text + ": write it as cNNN[.instance]=VALUE");
-      ok = false;
-      continue;
-    }
-    const std::string name = text.substr(0, eq);
+    const std::string name = text.substr(0, eq);  // well_formed: they are assignments
     const auto target = target_of(name);
     if (!target) {
       ok = false;
@@ -185,10 +218,7 @@ bool assigned(const std::vector<std::string>& texts, std::span<std::uint8_t> rec
         fields::write(target->first, target->second, *v, record);  // checks the value fits
       }
     } catch (const csl::named_error& e) {
-      // The catalogue's messages name the characteristic already.
-      const std::string prefix = std::string(target->first.what->name) + ": ";
-      const std::string& why = e.message();
-      complain(name + ": " + (why.rfind(prefix, 0) == 0 ? why.substr(prefix.size()) : why));
+      complain_refused(target->first, name, e);
       ok = false;
     }
   }
@@ -250,6 +280,10 @@ int new_vehicle(const options& opts, const new_vehicle_request& r) {
 }
 
 int set(const options& opts, int position, const std::vector<std::string>& texts) {
+  if (!well_formed(texts)) {
+    complain("nothing written");
+    return exit_usage;
+  }
   const std::optional<kind::model_kind> key = key_at(position);
   if (!key) return exit_problem;
   return changed(opts, *key, [&](auto& entry, sm_model_vehicle::data& d) {

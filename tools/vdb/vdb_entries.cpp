@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "vdb_commands.hpp"
+#include "vdb_values.hpp"
 
 namespace vdb {
 
@@ -78,8 +79,10 @@ void put_stat_text(const std::vector<file_fact>& files, const std::optional<cens
 
 void put_stat_json(const std::vector<file_fact>& files, const std::optional<census>& c,
                    const std::vector<std::string>& locks) {
-  nlohmann::json j = {
-      {"item_file", json_of(files[0])}, {"index_file", json_of(files[1])}, {"lock_files", locks}};
+  nlohmann::json j = json_document("stat");
+  j["item_file"] = json_of(files[0]);
+  j["index_file"] = json_of(files[1]);
+  j["lock_files"] = locks;
   j["entries"] = nullptr;
   j["groups"] = nullptr;
   if (c) {
@@ -167,10 +170,11 @@ std::string list_line(const listed& e) {
 nlohmann::json json_of(const listed& e) {
   nlohmann::json j = {{"position", e.position},
                       {"kind", key_image_of(e.key)},
-                      {"class", e.key.model_class.str()},
-                      {"name", e.key.model_name.str()},
+                      {"class", trimmed(e.key.model_class.str())},
+                      {"name", trimmed(e.key.model_name.str())},
                       {"state", e.state},
                       {"modified", time_image_of(e.modified)},
+                      {"modified_zone", writer_local_time},
                       {"length", nullptr},
                       {"height", nullptr},
                       {"width", nullptr}};
@@ -184,12 +188,14 @@ nlohmann::json json_of(const listed& e) {
 
 void put_list(const options& opts, const std::vector<listed>& entries) {
   if (opts.output_format == format::json) {
-    nlohmann::json all = nlohmann::json::array();
-    for (const listed& e : entries) all.push_back(json_of(e));
-    put_json(all);
+    nlohmann::json doc = json_document("list");
+    doc["entries"] = nlohmann::json::array();
+    for (const listed& e : entries) doc["entries"].push_back(json_of(e));
+    put_json(doc);
     return;
   }
-  put_line(list_columns("POS", "KIND", "CLASS", "NAME", "STATE", "MODIFIED") +
+  // The writers' local time: the files do not say which zone.
+  put_line(list_columns("POS", "KIND", "CLASS", "NAME", "STATE", "MODIFIED (local time)") +
            " LENGTH (m) HEIGHT (m)  WIDTH (m)");
   for (const listed& e : entries) put_line(list_line(e));
 }
@@ -207,18 +213,14 @@ void put_show_text(int position, const sm_model_vehicle::data& item) {
 
 void put_show_json(int position, const sm_model_vehicle::data& item) {
   const auto& entry = store().header().entry(position);
-  const std::uint8_t byte = state_byte_of(position);
-  const auto state = state_image_of(byte);
-  put_json({{"position", position},
-            {"entry",
-             {{"key", vdb::json_of(entry.details)},
-              {"state", state ? nlohmann::json(*state) : nlohmann::json(nullptr)},
-              {"state_byte", byte},
-              {"modified", time_image_of(entry.mod_time)},
-              {"offset", store().entry_offset(position)},
-              {"bytes", hex_of(&entry, sizeof entry)}}},
-            {"record",
-             {{"offset", store().item_offset(position)}, {"bytes", hex_of(&item, sizeof item)}}}});
+  nlohmann::json doc = json_document("show --raw");
+  doc["position"] = position;
+  doc["entry"] = entry_json_of(position);
+  doc["entry"]["offset"] = store().entry_offset(position);
+  doc["entry"]["bytes"] = hex_of(&entry, sizeof entry);
+  doc["record"] = {{"offset", store().item_offset(position)},
+                   {"bytes", hex_of(&item, sizeof item)}};
+  put_json(doc);
 }
 
 }  // namespace

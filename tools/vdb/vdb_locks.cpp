@@ -90,7 +90,9 @@ void put_locks_json(const std::vector<lock_file>& all, bool clearing) {
     if (clearing) j["removed"] = f.removed;
     list.push_back(j);
   }
-  put_json(list);
+  nlohmann::json doc = json_document("locks");
+  doc["lock_files"] = list;
+  put_json(doc);
 }
 
 }  // namespace

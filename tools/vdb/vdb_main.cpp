@@ -1,7 +1,8 @@
 // vdb: creates, inspects and checks vehicle databases through the library's own
 // store, so that it honours the lock files as every other program sharing the
-// database does. Exit codes: 0 ok, 1 a problem found, 2 a usage error.
+// database does. The exit codes are stated in exit_rule below.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <map>
@@ -19,6 +20,9 @@ using vdb::options;
 struct command_line {
   options opts;
   std::optional<std::string> characteristic;
+  std::string format_name = "text";
+  std::optional<std::string> record_group;
+  std::vector<std::string> names;
   vdb::list_filter filter;
   std::string group_name;
   std::string state_name;
@@ -33,12 +37,46 @@ struct command_line {
   std::function<int()> run;
 };
 
-const std::map<std::string, vdb::format> formats = {{"text", vdb::format::text},
-                                                    {"json", vdb::format::json}};
+const char* const exit_rule =
+    "Exit codes: 0 done (verify: no problems); 1 a problem found in the database or its\n"
+    "files, a change refused by what the database holds (an empty position, a read_only\n"
+    "entry), or a lock file not had in time; 2 a usage error: anything wrong on the\n"
+    "command line itself, whatever the database holds (an unknown command, option,\n"
+    "characteristic or group, a position that is not 1 .. 2000, a value or time that\n"
+    "cannot be taken). Nothing is written unless the exit code is 0.\n"
+    "JSON output (--format json) is documented in docs/json.md.\n";
 
-void add_format(CLI::App& sub, command_line& cl) {
-  sub.add_option("--format", cl.opts.output_format, "Output as text (default) or json")
-      ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case));
+// Only the names: a number given for a format is refused, not taken as its enum.
+void add_format(CLI::App& sub, command_line& cl,
+                std::vector<std::string> names = {"text", "json"}) {
+  std::string help = "Output as " + names.front() + " (default)";
+  for (std::size_t i = 1; i < names.size(); ++i) {
+    help += (i + 1 == names.size() ? " or " : ", ") + names[i];
+  }
+  sub.add_option("--format", cl.format_name, help)->check(CLI::IsMember(names, CLI::ignore_case));
+}
+
+vdb::format format_named(const std::string& name) {
+  const std::string n = CLI::detail::to_lower(name);
+  return n == "json"       ? vdb::format::json
+         : n == "markdown" ? vdb::format::markdown
+                           : vdb::format::text;
+}
+
+// Positions and numbers are decimal: "0x7" and "07e0" are refused, not converted.
+CLI::Validator decimal_in(int first, int last) {
+  return CLI::Validator(
+      [first, last](const std::string& s) -> std::string {
+        const bool digits =
+            !s.empty() && s.size() <= 9 &&
+            std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || std::stoi(s) < first || std::stoi(s) > last) {
+          return "must be a decimal number " + std::to_string(first) + " .. " +
+                 std::to_string(last) + ", not " + s;
+        }
+        return {};
+      },
+      std::to_string(first) + ".." + std::to_string(last));
 }
 
 void add_global_options(CLI::App& app, command_line& cl) {
@@ -49,7 +87,12 @@ void add_global_options(CLI::App& app, command_line& cl) {
       ->check(CLI::Validator(
           [](const std::string& s) { return s.empty() ? "must not be empty" : std::string(); },
           "BASE"));
-  app.add_flag("--verbose", cl.opts.verbose, "Show the library's start-up report on stderr");
+  CLI::Option* verbose =
+      app.add_flag("--verbose", cl.opts.verbose, "Show the library's start-up report on stderr");
+  app.add_flag("--quiet,-q", cl.opts.quiet,
+               "Print nothing on stdout and no progress on stderr, only errors: the exit code "
+               "tells the outcome")
+      ->excludes(verbose);
   app.add_option("--wait", cl.opts.wait_seconds,
                  "Seconds a writing command waits for a position's lock file (default 5); "
                  "then it writes nothing, names the lock file and exits 1, leaving the lock "
@@ -57,6 +100,7 @@ void add_global_options(CLI::App& app, command_line& cl) {
       ->check(CLI::Range(0.0, 3600.0));
   app.require_subcommand(1, 1);
   app.fallthrough();
+  app.footer(exit_rule);
 }
 
 void add_create_commands(CLI::App& app, command_line& cl) {
@@ -69,14 +113,9 @@ void add_create_commands(CLI::App& app, command_line& cl) {
 void add_describe(CLI::App& app, command_line& cl) {
   CLI::App* sub = app.add_subcommand("describe", "Show the characteristic catalogue");
   sub->add_option("characteristic", cl.characteristic,
-                  "Only this characteristic: c200, 200 or an item's name");
-  sub->add_option("--format", cl.opts.output_format,
-                  "Output as text (default), json, or markdown (the whole reference)")
-      ->transform(CLI::CheckedTransformer(
-          std::map<std::string, vdb::format>{{"text", vdb::format::text},
-                                             {"json", vdb::format::json},
-                                             {"markdown", vdb::format::markdown}},
-          CLI::ignore_case));
+                  "Only this characteristic: c200, C200, 200, its alias (length) or an item's "
+                  "name (issue)");
+  add_format(*sub, cl, {"text", "json", "markdown"});
   sub->callback([&cl] { cl.run = [&cl] { return vdb::describe(cl.opts, cl.characteristic); }; });
 }
 
@@ -130,26 +169,48 @@ void add_list(CLI::App& app, command_line& cl) {
 void add_position(CLI::App& sub, command_line& cl) {
   sub.add_option("position", cl.position, "Index position, 1 .. 2000")
       ->required()
-      ->check(CLI::Range(1, vdb::positions));
+      ->check(decimal_in(1, vdb::positions));
 }
+
+// A characteristic as people type it, with its instance where it has one.
+const char* const names_help =
+    "Characteristics: c200, C200, 200 or the alias (length, any case), with the mode or slot "
+    "where it has them: c204.2, 204.2";
 
 void add_show(CLI::App& app, command_line& cl) {
   CLI::App* sub = app.add_subcommand("show", "One position of the database");
   add_position(*sub, cl);
-  sub->add_flag("--raw", cl.raw, "The index entry and the record's bytes as a hex dump");
+  CLI::Option* raw =
+      sub->add_flag("--raw", cl.raw, "The index entry and the record's bytes as a hex dump");
+  sub->add_option(
+         "--group", cl.record_group,
+         "Only this group of the record (general .. " + vdb::record_group_names().back() + ")")
+      ->check(CLI::IsMember(vdb::record_group_names(), CLI::ignore_case))
+      ->excludes(raw);
   add_format(*sub, cl);
   sub->callback([&cl] {
+    if (cl.record_group) cl.record_group = CLI::detail::to_lower(*cl.record_group);
     cl.run = [&cl] {
-      return cl.raw ? vdb::show_raw(cl.opts, cl.position) : vdb::show(cl.opts, cl.position);
+      return cl.raw ? vdb::show_raw(cl.opts, cl.position)
+                    : vdb::show(cl.opts, cl.position, cl.record_group);
     };
   });
+}
+
+void add_get(CLI::App& app, command_line& cl) {
+  CLI::App* sub = app.add_subcommand("get", "Values of a vehicle, one a line, in operator units");
+  add_position(*sub, cl);
+  sub->add_option("names", cl.names, "c200, length, c204.2, ...")->required();
+  add_format(*sub, cl);
+  sub->footer(names_help);
+  sub->callback([&cl] { cl.run = [&cl] { return vdb::get(cl.opts, cl.position, cl.names); }; });
 }
 
 void add_new(CLI::App& app, command_line& cl) {
   CLI::App* sub = app.add_subcommand("new", "Store a new vehicle with the default record");
   sub->add_option("library_number", cl.request.library_number, "Library number, 0 .. 999")
       ->required()
-      ->check(CLI::Range(0, 999));
+      ->check(decimal_in(0, 999));
   sub->add_option("--permanence", cl.permanence_name, "perm (default) or temp")
       ->check(CLI::IsMember({"perm", "temp"}, CLI::ignore_case));
   sub->add_option("--name", cl.request.name, "Vehicle name, at most 12 characters")
@@ -178,9 +239,10 @@ void add_edits(CLI::App& app, command_line& cl) {
   CLI::App* set = app.add_subcommand(
       "set", "Set characteristics in operator units: c200=50 c204.2=3 (all or nothing)");
   add_position(*set, cl);
-  set->add_option("assignments", cl.assignments, "cNNN[.instance]=VALUE")->required();
+  set->add_option("assignments", cl.assignments, "NAME=VALUE")->required();
   set->footer(
-      "A tonal slot's kind changes only with the whole tonal: c701.SLOT=KIND (narrowband\n"
+      std::string(names_help) +
+      ".\nA tonal slot's kind changes only with the whole tonal: c701.SLOT=KIND (narrowband\n"
       "slots 1 .. 40) or c801.SLOT=KIND (wideband slots 41 .. 50) makes the slot afresh as\n"
       "a tonal of that kind with its defaults; the slot's other values given in the same\n"
       "command are then set in it, e.g. c701.3=fir c736.3=10");
@@ -232,8 +294,27 @@ void add_locks(CLI::App& app, command_line& cl) {
   sub->callback([&cl] { cl.run = [&cl] { return vdb::locks(cl.opts, cl.stale_after); }; });
 }
 
+// "vdb bogus": CLI11 would only say that a subcommand is required.
+std::optional<std::string> unknown_subcommand(const CLI::App& app, int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--db" || arg == "--wait") {
+      ++i;  // their value
+      continue;
+    }
+    if (arg == "--") return std::nullopt;
+    if (!arg.empty() && arg[0] == '-') continue;
+    for (const CLI::App* sub : app.get_subcommands([](const CLI::App*) { return true; })) {
+      if (sub->get_name() == arg) return std::nullopt;
+    }
+    return arg;
+  }
+  return std::nullopt;
+}
+
 // The subcommand, with the library started and its lines kept off the data.
 int run(command_line& cl) {
+  cl.opts.output_format = format_named(cl.format_name);
   if (!vdb::start_library(cl.opts)) return vdb::exit_problem;
   int code = vdb::exit_problem;
   try {
@@ -258,11 +339,16 @@ int main(int argc, char** argv) {
   add_stat_and_verify(app, cl);
   add_list(app, cl);
   add_show(app, cl);
+  add_get(app, cl);
   add_new(app, cl);
   add_edits(app, cl);
   add_dump_and_load(app, cl);
   add_locks(app, cl);
   add_recover(app, cl);
+  if (const std::optional<std::string> bogus = unknown_subcommand(app, argc, argv)) {
+    vdb::complain("unknown command \"" + *bogus + "\"; vdb --help lists the commands");
+    return vdb::exit_usage;
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -1,7 +1,6 @@
-// vdb show, dump and load: a record characteristic by characteristic, through the
-// library's field tables. show gives each characteristic's image in operator
-// units; dump and load carry stored numbers, so that loading a dump gives back
-// every byte that holds a characteristic exactly.
+// vdb dump and load: a record characteristic by characteristic, through the
+// library's field tables. They carry stored numbers, so that loading a dump gives
+// back every byte that holds a characteristic exactly.
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -46,40 +45,6 @@ std::optional<fields::value> value_of(const json& j) {
   if (j.is_number_float()) return fields::value(j.get<double>());
   if (j.is_string()) return fields::value(j.get<std::string>());
   return std::nullopt;
-}
-
-// The operator's image of a stored value; a value its type cannot hold is shown
-// as the stored number with the reason.
-std::string image_of(const fields::located& f, const fields::value& v) {
-  if (const auto* text = std::get_if<std::string>(&v)) return json(*text).dump();
-  const std::optional<double> stored = fields::number_of(v);
-  const catalogue::row* row = catalogue::find(f.what->name);
-  if (row == nullptr || !row->image_of) return number_image_of(*stored);
-  try {
-    return row->image_of(*stored);
-  } catch (const std::exception&) {
-    return "stored " + number_image_of(*stored) + ", outside its type";
-  }
-}
-
-std::string alias_of(const fields::located& f) {
-  const catalogue::row* row = catalogue::find(f.what->name);
-  return row != nullptr ? row->alias : std::string();
-}
-
-void put_characteristics_text(std::span<const std::uint8_t> record) {
-  std::string_view group;
-  for_each_held(record, [&](const fields::located& f, fields::instance at) {
-    if (f.group->group != group) {
-      group = f.group->group;
-      put_line(std::string(group) + ":");
-    }
-    std::string name = fields::instance_name(f, at);
-    std::string alias = alias_of(f);
-    name.resize(std::max<std::size_t>(name.size(), 10), ' ');
-    alias.resize(std::max<std::size_t>(alias.size(), 32), ' ');
-    put_line("  " + name + " " + alias + " " + image_of(f, fields::read(f, at, record)));
-  });
 }
 
 // ---- Reals that a JSON number cannot carry ----
@@ -132,20 +97,10 @@ bool loaded_ieee(const fields::located& f, fields::instance at, const std::strin
   return true;
 }
 
-json characteristics_json(std::span<const std::uint8_t> record, bool images) {
-  json all = images ? json::array() : json::object();
+json characteristics_json(std::span<const std::uint8_t> record) {
+  json all = json::object();
   for_each_held(record, [&](const fields::located& f, fields::instance at) {
-    const fields::value v = fields::read(f, at, record);
-    const std::string name = fields::instance_name(f, at);
-    if (!images) {
-      all[name] = dumped(f, at, record);
-      return;
-    }
-    all.push_back({{"name", name},
-                   {"group", f.group->group},
-                   {"alias", alias_of(f)},
-                   {"image", image_of(f, v)},
-                   {"stored", json_of(v)}});
+    all[fields::instance_name(f, at)] = dumped(f, at, record);
   });
   return all;
 }
@@ -274,27 +229,6 @@ bool stored_entry(const options& opts, const loaded_entry& e) {
 
 }  // namespace
 
-int show(const options& opts, int position) {
-  if (!database_readable()) return exit_problem;
-  load_index();
-  sm_model_vehicle::data item{};
-  if (!read_item(position, item)) {
-    complain("the record at position " + std::to_string(position) + " cannot be read");
-    return exit_problem;
-  }
-  if (opts.output_format == format::json) {
-    put_line(json({{"position", position},
-                   {"key", json(vdb::json_of(store().header().entry(position).details))},
-                   {"entry", entry_lines(position)},
-                   {"characteristics", characteristics_json(bytes_of(item), true)}})
-                 .dump(2));
-    return exit_ok;
-  }
-  for (const std::string& line : entry_lines(position)) put_line(line);
-  put_characteristics_text(bytes_of(item));
-  return exit_ok;
-}
-
 int dump(const options&) {
   if (!database_readable()) return exit_problem;
   load_index();
@@ -316,7 +250,7 @@ int dump(const options&) {
                        {"state", *state},
                        {"time", json(vdb::json_of(entry.mod_time))},
                        {"key", json(vdb::json_of(entry.details))},
-                       {"characteristics", characteristics_json(bytes_of(item), false)}});
+                       {"characteristics", characteristics_json(bytes_of(item))}});
   }
   put_line(
       json({{"format", dump_format}, {"version", dump_version}, {"entries", entries}}).dump(2));

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "sm_model_vehicle_catalogue.hpp"
 #include "sm_model_vehicle_fields.hpp"
@@ -15,8 +16,24 @@ namespace vdb {
 // A characteristic and one of its instances.
 using target = std::pair<sm_model_vehicle_fields::located, sm_model_vehicle_fields::instance>;
 
-// "c204.2" or "c277": the field and its instance numbers; none, with a diagnostic
-// that says how to name it, otherwise.
+// The catalogue name ("c200", "issue") of a characteristic as people type it:
+// "c200", "C200", "200", "c5" or its alias in any case ("length"); none when
+// nothing has that name.
+std::optional<std::string> characteristic_named(std::string_view name);
+
+// Up to three catalogue names and aliases close to a name that is none, for a
+// "did you mean" hint.
+std::vector<std::string> names_close_to(std::string_view name);
+
+// A characteristic and instance named as people type them, or why the name is
+// none: "c204.2", "204.2", "C277", "length", "<alias>.2".
+struct resolution {
+  std::optional<target> found;
+  std::string problem;  // empty when found
+};
+resolution resolve(std::string_view name);
+
+// resolve, with the problem as a diagnostic.
 std::optional<target> target_of(std::string_view name);
 
 // The text without its leading and trailing blanks.
