@@ -6,7 +6,8 @@
 //    12864-byte blocks;
 //  - start-up and initialisation (in a fresh process) against one data call;
 //  - the driver's peak resident memory over a whole sweep against a C program that
-//    only opens the two files.
+//    only opens the two files;
+//  - vdb dump and vdb load of a full database: seconds and peak memory.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -291,13 +292,16 @@ class collecting_reporter : public benchmark::ConsoleReporter {
 // child's peak counts the pages it had before exec, which for a child of this
 // benchmark are the benchmark's own; the small peak_rss program runs the command
 // instead and prints the figure.
-long peak_kib(const char* program, const char* argument) {
+long peak_kib(const std::vector<std::string>& command) {
   int report[2] = {-1, -1};
   if (::pipe2(report, O_CLOEXEC) != 0) return -1;
+  std::vector<char*> argv = {const_cast<char*>(RVA_PEAK_RSS)};
+  for (const std::string& a : command) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::dup2(report[1], 1);
-    ::execl(RVA_PEAK_RSS, RVA_PEAK_RSS, program, argument, static_cast<char*>(nullptr));
+    ::execv(RVA_PEAK_RSS, argv.data());
     ::_exit(127);
   }
   ::close(report[1]);
@@ -309,6 +313,57 @@ long peak_kib(const char* program, const char* argument) {
   const bool ok = n > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
   return ok ? std::strtol(text, nullptr, 10) : -1;
 }
+
+long peak_kib(const char* program, const char* argument) {
+  std::vector<std::string> command = {program};
+  if (argument != nullptr) command.emplace_back(argument);
+  return peak_kib(command);
+}
+
+#ifdef RVA_VDB
+// A full database: a vehicle at each of the 2000 positions, written plainly.
+std::string full_database() {
+  const std::string full = work_dir() + "/full";
+  sm_model_vehicle_database::store db;
+  db.start_up(full, sm_model_vehicle::default_);
+  quietly([&] { db.initialise(); });
+  db.set_durable(false);
+  for (int p = 1; p <= 2000; ++p) {
+    sm_model_vehicle::data d = sm_model_vehicle::default_();
+    d.general.set_is_valid(true);
+    d.general.set_permanence(p % 2 == 1 ? sm_model_vehicle_kind::perm
+                                        : sm_model_vehicle_kind::temp);
+    d.general.library_number = (p - 1) / 2;
+    d.physical.c200 = csl_length::distance(100.0F + static_cast<float>(p) / 8.0F);
+    db.update(d);
+  }
+  return full;
+}
+
+// vdb dump of the full database and vdb load of that dump into a new one: the
+// seconds (the median of three) and the peak memory of each.
+void dump_and_load_figures() {
+  const std::string full = full_database();
+  const std::string dumped = work_dir() + "/full.jsonl";
+  const std::string loaded = work_dir() + "/loaded";
+  std::vector<double> dump_s, load_s;
+  long dump_kib = 0, load_kib = 0;
+  for (int round = 0; round < 3; ++round) {
+    std::filesystem::remove(loaded);
+    std::filesystem::remove(loaded + "_INDEX");
+    double t0 = seconds_now();
+    dump_kib = std::max(dump_kib, peak_kib({RVA_VDB, "--db", full, "dump", "-o", dumped}));
+    dump_s.push_back(seconds_now() - t0);
+    t0 = seconds_now();
+    load_kib = std::max(load_kib, peak_kib({RVA_VDB, "--db", loaded, "load", dumped}));
+    load_s.push_back(seconds_now() - t0);
+  }
+  std::printf("vdb dump of a full database: %.2f s, peak %ld KiB (target at most 2 s and 64 MiB)\n",
+              median(dump_s), dump_kib);
+  std::printf("vdb load of it: %.2f s, peak %ld KiB (target at most 3 s and 64 MiB)\n",
+              median(load_s), load_kib);
+}
+#endif
 
 }  // namespace
 
@@ -340,6 +395,9 @@ int main(int argc, char** argv) {
       "driver sweep peak memory: %ld KiB, open-only program %ld KiB: %.2f MiB above (target under "
       "4)\n",
       driver, baseline, static_cast<double>(driver - baseline) / 1024.0);
+#ifdef RVA_VDB
+  dump_and_load_figures();
+#endif
   std::filesystem::remove_all(work_dir());
   benchmark::Shutdown();
   return 0;

@@ -6,6 +6,7 @@
 // File failures are reported, one line each, and never raised.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstddef>
@@ -16,10 +17,12 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "csl_exceptions.hpp"
 #include "csl_fixed_text.hpp"
@@ -70,6 +73,20 @@ struct modify_result {
   bool whole = true;                 // every file step of the write succeeded
   csl_platform::status lock_status;  // why the lock could not be had
 };
+
+// What a modify_batch came to: written (every change written, or declined by
+// the change), or not_locked or unreadable at `position`; a lock not had writes
+// nothing, a record not readable stops the batch there, the chunks before it
+// written.
+struct batch_result {
+  modify_outcome outcome = modify_outcome::written;
+  int position = 0;                  // where it stopped
+  bool whole = true;                 // every file step of the writes succeeded
+  csl_platform::status lock_status;  // why the lock could not be had
+  int written = 0;                   // positions changed
+};
+// Positions a batch makes durable together: its records are held in memory.
+inline constexpr std::size_t batch_chunk = 256;
 
 // CRC-32 (the polynomial of zip and Ethernet) of a journal's bytes.
 std::uint32_t checksum_of(const void* bytes, std::size_t size);
@@ -331,6 +348,65 @@ class store {
     }
     return {
         modify_outcome::written, commit(position, entry, item_changed ? &the_item : nullptr), {}};
+  }
+
+  // Changes the index header's passwords, fill and counters, never its entries,
+  // under the lock of position 1 (the guard of the index as a whole), and writes
+  // those first bytes in place, made durable. They lie in the file's first
+  // sector, which a crash does not tear. `change(header)` returns false to write
+  // nothing; what it does to the entries is not written.
+  template <class Change>
+  modify_result modify_preamble(Change&& change, lock_policy policy = {}) {
+    if (!db_initialised_) throw initialisation_error("csl_database.modify_preamble");
+    const held_lock guard(*this, 1, lock_kind::writer, policy);
+    if (!guard.locked()) return {modify_outcome::not_locked, false, guard.failure()};
+    if (!watched_read_index(0, nullptr)) return {modify_outcome::unreadable, false, {}};
+    header_type& h = header();
+    const auto passwords = h.passwords;
+    const auto fill = h.fill;
+    const auto number = h.number;
+    if (!change(h)) return {modify_outcome::declined, true, {}};
+    constexpr std::size_t size = offsetof(header_type, index);
+    static_assert(size <= 512, "the preamble must lie in one sector");
+    if (same_bytes(passwords, h.passwords) && same_bytes(fill, h.fill) &&
+        same_bytes(number, h.number)) {
+      return {modify_outcome::written, true, {}};
+    }
+    const written done =
+        write_in_place("csl_database: write_index ", index_file_name_,
+                       csl_platform::open_mode::read_write, 0, &h, size, std::nullopt, durable_);
+    return {modify_outcome::written, done == written::whole, {}};
+  }
+
+  // modify for many positions at once, their writes made durable together: the
+  // lock of every position is taken first (a lock that cannot be had releases
+  // those taken and writes nothing), then, chunk by chunk, each position is
+  // recovered, reread and changed by `change(position, entry, item)` (false: leave
+  // it as it is), each changed position's journal is written, one flush makes all
+  // of them durable, everything is written in place, one flush per file, the
+  // journals go, and the chunk's locks are released. A crash at any instant
+  // leaves each position wholly old or wholly new, as single writes do; the
+  // memory held is one chunk's records. `positions_` holds distinct positions.
+  template <class Change>
+  batch_result modify_batch(std::span<const int> positions_, Change&& change,
+                            lock_policy policy = {}, std::size_t chunk = batch_chunk) {
+    for (const int p : positions_) check_position(p, "csl_database.modify_batch");
+    if (!db_initialised_) throw initialisation_error("csl_database.modify_batch");
+    batch_locks locks(*this, positions_, policy);
+    if (!locks.all_taken()) {
+      return {modify_outcome::not_locked, locks.refused_at(), false, locks.failure(), 0};
+    }
+    batch_result result;
+    std::vector<pending> changed;
+    for (std::size_t from = 0; from < positions_.size(); from += chunk) {
+      const std::span<const int> part =
+          positions_.subspan(from, std::min(chunk, positions_.size() - from));
+      if (!changes_of(part, change, changed, result)) return result;
+      result.whole = commit_batch(changed) && result.whole;
+      result.written += static_cast<int>(changed.size());
+      locks.release(part);
+    }
+    return result;
   }
 
   // Replays the journal of a position that a writer left behind when it was
@@ -796,8 +872,10 @@ class store {
     return true;
   }
 
+  // Without `flush` the journal is written and closed only: a batch makes all its
+  // journals durable with one flush.
   bool write_journal(const std::string& name, int position, const key_record& entry,
-                     const item* the_item) {
+                     const item* the_item, bool flush = true) {
     constexpr std::string_view prefix = "csl_database: write_journal ";
     journal_type j;
     std::memset(static_cast<void*>(&j), 0, sizeof j);
@@ -810,10 +888,11 @@ class store {
     csl_platform::file f;
     if (!step(prefix, csl_platform::create(name, f), raised_creating, name)) return false;
     bool whole = step(prefix, csl_platform::write_at(f, 0, &j, sizeof j), raised_writing, name) &&
-                 step(prefix, csl_platform::sync(f), raised_writing, name);
+                 (!flush || step(prefix, csl_platform::sync(f), raised_writing, name));
     whole = step(prefix, csl_platform::close(f), raised_closing, name) && whole;
     // The journal's name must be durable too before anything is written in place.
-    whole = whole && step(prefix, csl_platform::sync_directory_of(name), raised_writing, name);
+    whole = whole &&
+            (!flush || step(prefix, csl_platform::sync_directory_of(name), raised_writing, name));
     if (!whole) csl_platform::remove(name);
     return whole;
   }
@@ -822,6 +901,162 @@ class store {
   // a crash would be replayed over what other programs wrote since.
   void discard_journal(const std::string& name) {
     if (csl_platform::remove(name).ok() && durable_) csl_platform::sync_directory_of(name);
+  }
+
+  // ---- Batches ----
+
+  // A position's change as a batch holds it until the chunk is written.
+  struct pending {
+    int position = 0;
+    key_record entry;
+    item the_item;  // every byte is read or cleared
+    bool item_changed = false;
+    bool journaled = false;
+    bool keep_journal = false;  // a write in place left half done: recovery finishes it
+  };
+
+  // The locks of a batch, taken in the order of its positions and released chunk by
+  // chunk, the rest on every way out.
+  class batch_locks {
+   public:
+    batch_locks(store& s, std::span<const int> positions_, const lock_policy& policy) {
+      names_.reserve(positions_.size());
+      for (const int p : positions_) {
+        std::string name = s.lock_file_name(p);
+        const csl_platform::status taken = take_lock(name, policy.retries);
+        if (!taken.ok() && policy.timeout == on_lock_timeout::give_up) {
+          failure_ = taken;
+          refused_at_ = p;
+          release_rest();
+          return;
+        }
+        if (!taken.ok()) report_lock_failure(name);  // carried on: held as if taken
+        names_.push_back(std::move(name));
+      }
+    }
+    batch_locks(const batch_locks&) = delete;
+    batch_locks& operator=(const batch_locks&) = delete;
+    ~batch_locks() { release_rest(); }
+
+    bool all_taken() const { return refused_at_ == 0; }
+    int refused_at() const { return refused_at_; }
+    const csl_platform::status& failure() const { return failure_; }
+    // The locks of the next `part.size()` positions.
+    void release(std::span<const int> part) {
+      for (std::size_t i = 0; i < part.size() && released_ < names_.size(); ++i) {
+        unlock(names_[released_++]);
+      }
+    }
+
+   private:
+    void release_rest() {
+      while (released_ < names_.size()) unlock(names_[released_++]);
+    }
+    std::vector<std::string> names_;
+    std::size_t released_ = 0;
+    int refused_at_ = 0;
+    csl_platform::status failure_;
+  };
+
+  // The chunk's positions recovered, reread and changed; `changed` holds those
+  // whose entry or item the change altered. False, with `result` saying where,
+  // when a position could not be read whole.
+  template <class Change>
+  bool changes_of(std::span<const int> part, Change& change, std::vector<pending>& changed,
+                  batch_result& result) {
+    changed.clear();
+    for (const int p : part) recover(p);
+    const bool index_whole = watched_read_index(0, nullptr);
+    for (const int p : part) {
+      pending& c = changed.emplace_back();
+      c.position = p;
+      c.entry = header().entry(p);
+      if (!index_whole || !read_item(c.the_item, p)) {
+        changed.pop_back();
+        result.outcome = modify_outcome::unreadable;
+        result.position = p;
+        result.whole = false;
+        return false;
+      }
+      const item before = c.the_item;
+      const bool wanted = change(p, c.entry, c.the_item);
+      c.item_changed = wanted && !same_bytes(before, c.the_item);
+      if (!wanted || (!c.item_changed && same_bytes(c.entry, header().entry(p)))) {
+        changed.pop_back();
+      }
+    }
+    return true;
+  }
+
+  // A file made durable through a descriptor of its own: what was written through
+  // others is flushed with it.
+  static bool flushed(std::string_view prefix, const std::string& name) {
+    csl_platform::file f;
+    if (!step(prefix, csl_platform::open(name, csl_platform::open_mode::read_only, f),
+              raised_opening, name)) {
+      return false;
+    }
+    const bool synced = step(prefix, csl_platform::sync(f), raised_writing, name);
+    return step(prefix, csl_platform::close(f), raised_closing, name) && synced;
+  }
+
+  // The chunk's journals, then one flush of the file system for all of them and
+  // their names. A journal that cannot be written, or a flush that fails, leaves
+  // the writes to go ahead without journals, as a single write does.
+  void journal_batch(std::vector<pending>& changed) {
+    constexpr std::string_view prefix = "csl_database: write_journal ";
+    for (pending& c : changed) {
+      c.journaled = write_journal(journal_file_name(c.position), c.position, c.entry,
+                                  c.item_changed ? &c.the_item : nullptr, false);
+    }
+    if (step(prefix, csl_platform::sync_file_system_of(file_name_), raised_writing, file_name_)) {
+      return;
+    }
+    for (pending& c : changed) {
+      if (c.journaled) csl_platform::remove(journal_file_name(c.position));
+      c.journaled = false;
+    }
+  }
+
+  // One position of a batch written in place, item first, unflushed; as commit
+  // does, a journal stays when a write was left half done.
+  bool written_in_place(pending& c) {
+    written done = written::nothing;
+    if (c.item_changed) {
+      done = write_item_steps(c.the_item, c.position, false);
+      if (done != written::whole) {
+        c.keep_journal = done == written::part;
+        return false;
+      }
+    }
+    header().entry(c.position) = c.entry;
+    const written entry_done = write_entry_steps(c.position, false);
+    if (entry_done == written::whole) return true;
+    c.keep_journal = done != written::nothing || entry_done == written::part;
+    return false;
+  }
+
+  // The chunk's journals made durable together, every write in place, one flush
+  // of each file, and the journals removed with one flush of their directory.
+  // True when every step succeeded.
+  bool commit_batch(std::vector<pending>& changed) {
+    if (changed.empty()) return true;
+    if (durable_) journal_batch(changed);
+    bool whole = true;
+    for (pending& c : changed) whole = written_in_place(c) && whole;
+    if (durable_) {
+      // Until both files are durable, every journal is still needed.
+      const bool durable = flushed("csl_database: write_item ", file_name_) &&
+                           flushed("csl_database: write_index ", index_file_name_);
+      if (!durable) return false;
+      bool removed = false;
+      for (const pending& c : changed) {
+        if (!c.journaled || c.keep_journal) continue;
+        removed = csl_platform::remove(journal_file_name(c.position)).ok() || removed;
+      }
+      if (removed) csl_platform::sync_directory_of(file_name_);
+    }
+    return whole;
   }
 
   enum class journal_found { none, unfinished, whole };

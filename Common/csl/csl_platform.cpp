@@ -170,6 +170,17 @@ status sync_directory_of(const std::string& file_name) {
   return s;
 }
 
+status sync_file_system_of(const std::string& file_name) {
+  const std::string directory = directory_of(file_name);
+  if (int e = injected(step::sync, directory)) return status{e};
+  int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return last_error();
+  status s;
+  if (::syncfs(fd) != 0) s = last_error();
+  ::close(fd);
+  return s;
+}
+
 std::vector<std::string> names_beside(const std::string& file_name) {
   std::vector<std::string> names;
   DIR* d = ::opendir(directory_of(file_name).c_str());

@@ -74,6 +74,10 @@ status sync(file& f);
 // Makes the directory holding a file durable, so that a file created or removed
 // there stays created or removed after a crash.
 status sync_directory_of(const std::string& file_name);
+// Makes everything written to the file system holding `file_name`'s directory
+// durable, in one request: a batch of writes to many files costs one flush rather
+// than one each.
+status sync_file_system_of(const std::string& file_name);
 // The names (without their directory) of the files in the directory that holds
 // `file_name`; none when the directory cannot be read.
 std::vector<std::string> names_beside(const std::string& file_name);

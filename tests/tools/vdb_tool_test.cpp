@@ -15,6 +15,7 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "capture.hpp"
@@ -1046,7 +1047,7 @@ TEST(VdbDumpLoad, LoadOfADumpGivesBackBothFilesByteForByte) {
   ASSERT_EQ(loaded.exit_code, 0) << loaded.err;
   EXPECT_TRUE(read_all(copy.base()) == read_all(db.base()));
   EXPECT_TRUE(read_all(copy.index()) == read_all(db.index()));
-  EXPECT_NE(dumped.out.find("\"c200\": \"ieee:7fa00001\""), std::string::npos);
+  EXPECT_NE(dumped.out.find("\"c200\":{\"hex\":\"0100a07f\"}"), std::string::npos);
   // Loading again over the read_only entry changes nothing.
   EXPECT_EQ(copy.vdb({"load", copy.dir().file("dump.json")}).exit_code, 0);
   EXPECT_TRUE(read_all(copy.index()) == read_all(db.index()));
@@ -1055,26 +1056,35 @@ TEST(VdbDumpLoad, LoadOfADumpGivesBackBothFilesByteForByte) {
 TEST(VdbDumpLoad, ADumpThatDoesNotFitLoadsNothing) {
   const database db;
   db.write_three_vehicles();
-  nlohmann::ordered_json dump = nlohmann::ordered_json::parse(db.vdb({"dump"}).out);
-  const std::vector<std::pair<std::function<void(nlohmann::ordered_json&)>, std::string>> broken = {
-      {[](nlohmann::ordered_json& d) { d["entries"][1]["characteristics"]["c204.1"] = 70000; },
-       "vdb: position 402: c204.1: the value does not fit; nothing loaded"},
-      {[](nlohmann::ordered_json& d) { d["entries"][2]["characteristics"]["c9999"] = 1; },
-       "vdb: position 1999: c9999: no such characteristic; nothing loaded"},
-      {[](nlohmann::ordered_json& d) { d["entries"][0]["position"] = 9; },
-       "vdb: position 9: the key 003 P belongs at another position; nothing loaded"},
-      {[](nlohmann::ordered_json& d) { d["version"] = 2; },
-       "vdb: the dump: not a \"vdb dump\" of version 1; nothing loaded"},
+  const std::vector<std::string> dump = lines(db.vdb({"dump"}).out);
+  ASSERT_EQ(dump.size(), 4U);  // the header and positions 7, 402 and 1999
+  using change = std::function<void(nlohmann::json&)>;
+  const std::vector<std::tuple<std::size_t, change, std::string>> broken = {
+      {2, [](nlohmann::json& e) { e["characteristics"]["c204.1"] = 70000; },
+       "vdb: " + db.dir().file("dump.json") +
+           " line 3: position 402: c204.1: 70000 does not fit its type"},
+      {3, [](nlohmann::json& e) { e["characteristics"]["c9999"] = 1; },
+       "vdb: " + db.dir().file("dump.json") +
+           " line 4: position 1999: c9999: no such characteristic"},
+      {1, [](nlohmann::json& e) { e["position"] = 9; },
+       "vdb: " + db.dir().file("dump.json") +
+           " line 2: position 9: the key 003 P belongs at position 7"},
+      {0, [](nlohmann::json& h) { h["version"] = 1; },
+       "vdb: " + db.dir().file("dump.json") +
+           " line 1: a dump of version 1, which this vdb no longer reads: dump the database again"},
   };
-  for (const auto& [change, line] : broken) {
-    nlohmann::ordered_json d = dump;
-    change(d);
+  for (const auto& [line, change_it, said] : broken) {
+    std::vector<std::string> d = dump;
+    nlohmann::json j = nlohmann::json::parse(d[line]);
+    change_it(j);
+    d[line] = j.dump();
+    std::string text;
+    for (const std::string& l : d) text += l + "\n";
+    write_all(db.dir().file("dump.json"), vdb_bytes::bytes(text.begin(), text.end()));
     const database target;
-    const std::string text = d.dump();
-    write_all(target.dir().file("dump.json"), vdb_bytes::bytes(text.begin(), text.end()));
-    const outcome o = target.vdb({"load", target.dir().file("dump.json")});
+    const outcome o = target.vdb({"load", db.dir().file("dump.json")});
     EXPECT_EQ(o.exit_code, 1);
-    EXPECT_EQ(o.err, line + "\n");
+    EXPECT_EQ(o.err, said + "\nvdb: nothing loaded\n");
     EXPECT_FALSE(std::filesystem::exists(target.base()));
   }
 }

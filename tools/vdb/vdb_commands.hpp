@@ -53,13 +53,30 @@ int show(const options& opts, int position, const std::optional<std::string>& gr
 // in operator units.
 int get(const options& opts, int position, const std::vector<std::string>& names);
 
-// Every entry in use, with its key, state, time and every characteristic's stored
-// value, as JSON.
-int dump(const options& opts);
-// Stores every entry of a dump ("-": standard input) at its position, creating the
-// database when neither file exists; entries the dump does not hold are left as
-// they are. The whole dump is checked before anything is written.
-int load(const options& opts, const std::string& file_name);
+// Both files as JSON Lines (docs/dump_format.md): a header line, then one line
+// per position of those asked for that is in use or holds anything but the empty
+// entry and the default record, on standard output or into a file (made whole, or
+// not at all).
+struct dump_request {
+  std::string file_name;       // empty: standard output
+  std::vector<int> positions;  // in order, each once
+};
+int dump(const options& opts, const dump_request& request);
+// "7", "5-9": positions and ranges of them, 1 .. 2000, in order, each once; none
+// (with a diagnostic) for a text that is neither. No texts: every position.
+std::optional<std::vector<int>> positions_of(const std::vector<std::string>& texts);
+
+// Stores the entries of a dump ("-": standard input) at their positions, creating
+// the database when neither file exists. Every line is checked before anything is
+// written, and every value as vdb set checks it; nothing is written unless all of
+// it is good.
+struct load_request {
+  std::string file_name;
+  bool replace = false;       // positions the dump does not hold are made afresh
+  bool no_overwrite = false;  // refuse when an entry in use would change
+  bool force = false;         // values beyond their editing bounds, inside their type
+};
+int load(const options& opts, const load_request& request);
 
 // The lock files of the database with their ages; with clear_stale_after, removes
 // those at least that many seconds old.

@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -270,11 +271,34 @@ void add_edits(CLI::App& app, command_line& cl) {
 }
 
 void add_dump_and_load(CLI::App& app, command_line& cl) {
-  app.add_subcommand("dump", "Every entry in use with every characteristic, as JSON")
-      ->callback([&cl] { cl.run = [&cl] { return vdb::dump(cl.opts); }; });
-  CLI::App* load = app.add_subcommand("load", "Store the entries of a dump (all or nothing)");
-  load->add_option("file", cl.file_name, "The dump, or - for standard input")->required();
-  load->callback([&cl] { cl.run = [&cl] { return vdb::load(cl.opts, cl.file_name); }; });
+  // Kept alive by the callbacks that use them.
+  auto dumped = std::make_shared<vdb::dump_request>();
+  auto selection = std::make_shared<std::vector<std::string>>();
+  CLI::App* dump = app.add_subcommand(
+      "dump", "Both files as JSON Lines, lossless (docs/dump_format.md), on standard output");
+  dump->add_option("-o,--output", dumped->file_name, "Write the dump to FILE instead");
+  dump->add_option("positions", *selection, "Only these positions: 7, 5-9 (default: all)");
+  dump->callback([&cl, dumped, selection] {
+    cl.run = [&cl, dumped, selection] {
+      const std::optional<std::vector<int>> positions = vdb::positions_of(*selection);
+      if (!positions) return vdb::exit_usage;
+      dumped->positions = *positions;
+      return vdb::dump(cl.opts, *dumped);
+    };
+  });
+  auto loaded = std::make_shared<vdb::load_request>();
+  CLI::App* load = app.add_subcommand(
+      "load", "Store the entries of a dump, every value checked as set checks it (all or nothing)");
+  load->add_option("file", loaded->file_name, "The dump, or - for standard input")->required();
+  load->add_flag("--replace", loaded->replace,
+                 "Make the database exactly the dump: positions it does not hold become empty "
+                 "with the default record");
+  load->add_flag("--no-overwrite", loaded->no_overwrite,
+                 "Refuse (writing nothing) when an entry in use would change");
+  load->add_flag("--force", loaded->force,
+                 "Load values outside their editing bounds (never outside their type), and "
+                 "keys that do not belong at their position");
+  load->callback([&cl, loaded] { cl.run = [&cl, loaded] { return vdb::load(cl.opts, *loaded); }; });
 }
 
 void add_recover(CLI::App& app, command_line& cl) {
