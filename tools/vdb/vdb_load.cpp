@@ -182,7 +182,7 @@ class record_builder {
     given_.clear();
     marked_.assign(8 * record_size, false);
   }
-  bool take(const std::string& name, const json& value, record_bytes& record) {
+  bool take(std::string_view name, const json& value, record_bytes& record) {
     const auto target = instance_named(name);
     if (!target) return false;
     const std::size_t bit = bit_of(target->first, target->second);
@@ -448,6 +448,145 @@ std::string entry_from(const json& j, int& position, slot& s, record_builder& bu
   return force ? std::string() : belonging(position, s);
 }
 
+// ---- Reading the characteristics by hand ----
+
+// The characteristics as the dump writes them, read without a JSON parser: a
+// name of plain characters, then a number or a text of plain characters with no
+// escape. Anything else (a hex form, a blank, an escape) leaves the line to the
+// parser. Numbers are read by JSON's own grammar, as the parser reads them.
+class plain_reader {
+ public:
+  explicit plain_reader(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
+
+  const char* at() const { return p_; }
+  bool eat(char c) {
+    if (p_ == end_ || *p_ != c) return false;
+    ++p_;
+    return true;
+  }
+  bool plain_string(std::string_view& out) {
+    if (!eat('"')) return false;
+    const char* first = p_;
+    while (p_ != end_ && *p_ != '"') {
+      const auto c = static_cast<unsigned char>(*p_);
+      if (c < 0x20 || c > 0x7E || c == '\\') return false;
+      ++p_;
+    }
+    out = std::string_view(first, static_cast<std::size_t>(p_ - first));
+    return eat('"');
+  }
+  bool number(json& out) {
+    const char* first = p_;
+    eat('-');
+    if (eat('0')) {
+    } else if (!digits()) {
+      return false;
+    }
+    bool whole = true;
+    if (eat('.')) {
+      whole = false;
+      if (!digits()) return false;
+    }
+    if (eat('e') || eat('E')) {
+      whole = false;
+      if (!eat('+')) eat('-');
+      if (!digits()) return false;
+    }
+    return whole ? whole_number(first, out) : real_number(first, out);
+  }
+
+ private:
+  bool digits() {
+    const char* first = p_;
+    while (p_ != end_ && *p_ >= '0' && *p_ <= '9') ++p_;
+    return p_ != first;
+  }
+  // A number beyond 64 bits the parser takes as a real: it is left to it.
+  bool whole_number(const char* first, json& out) {
+    if (*first == '-') {
+      json::number_integer_t n = 0;
+      const auto r = std::from_chars(first, p_, n);
+      out = n;
+      return r.ec == std::errc{} && r.ptr == p_;
+    }
+    json::number_unsigned_t n = 0;
+    const auto r = std::from_chars(first, p_, n);
+    out = n;
+    return r.ec == std::errc{} && r.ptr == p_;
+  }
+  bool real_number(const char* first, json& out) {
+    json::number_float_t d = 0;
+    const auto r = std::from_chars(first, p_, d);
+    out = d;
+    return r.ec == std::errc{} && r.ptr == p_;
+  }
+
+  const char* p_;
+  const char* end_;
+};
+
+// Where the characteristics' object begins in a line as the dump writes it, at
+// the top level of the line's object; npos when not found so.
+std::size_t characteristics_at(std::string_view line) {
+  constexpr std::string_view marker = "\"characteristics\":{";
+  const std::size_t found = line.find(marker);
+  if (found == std::string_view::npos ||
+      line.substr(0, found).find("characteristics") != std::string_view::npos) {
+    return std::string_view::npos;
+  }
+  int depth = 0;
+  bool in_string = false;
+  for (std::size_t i = 0; i < found; ++i) {
+    const char c = line[i];
+    if (in_string) {
+      if (c == '\\')
+        ++i;
+      else if (c == '"')
+        in_string = false;
+    } else if (c == '"') {
+      in_string = true;
+    } else if (c == '{' || c == '[') {
+      ++depth;
+    } else if (c == '}' || c == ']') {
+      --depth;
+    }
+  }
+  return !in_string && depth == 1 ? found + marker.size() - 1 : std::string_view::npos;
+}
+
+// True when the line's characteristics were read by hand with every value taken
+// and each the record holds given; j is then the rest of the line's document,
+// its characteristics an empty object.
+bool read_plainly(std::string_view line, json& j, record_builder& builder, record_bytes& record) {
+  const std::size_t open = characteristics_at(line);
+  if (open == std::string_view::npos) return false;
+  plain_reader in(line.substr(open));
+  in.eat('{');
+  builder.start(record);
+  std::string_view name;
+  json value;
+  if (!in.eat('}')) {
+    do {
+      std::string_view text;
+      if (!in.plain_string(name) || !in.eat(':')) return false;
+      if (in.plain_string(text)) {
+        value = std::string(text);
+      } else if (!in.number(value)) {
+        return false;
+      }
+      if (!builder.take(name, value, record)) return false;
+    } while (in.eat(','));
+    if (!in.eat('}')) return false;
+  }
+  const std::string_view after = line.substr(static_cast<std::size_t>(in.at() - line.data()));
+  if (after.find("characteristics") != std::string_view::npos) return false;
+  std::string rest(line.substr(0, open));
+  rest += "{}";
+  rest += after;
+  j = json::parse(rest, nullptr, false);
+  return !j.is_discarded() && builder.all_taken(record);
+}
+
 // True when the line streamed with every characteristic taken and each the
 // record holds given; j is then the line less the characteristics' values.
 bool streamed_clean(std::string_view line, json& j, record_builder& builder, record_bytes& record) {
@@ -531,7 +670,8 @@ bool checked(const load_request& r, std::array<std::uint8_t, preamble_size>& pre
     if (lines.number() % 64 == 0) show_progress("checking line", lines.number(), false);
     if (line.empty() && header_seen) continue;
     json j;
-    const bool streamed = header_seen && streamed_clean(line, j, builder, s.record);
+    const bool streamed = header_seen && (read_plainly(line, j, builder, s.record) ||
+                                          streamed_clean(line, j, builder, s.record));
     try {
       if (!streamed) j = json::parse(line);
     } catch (const json::parse_error& e) {
