@@ -181,9 +181,10 @@ class record_builder {
     record = dump_record::default_record();
     given_.clear();
     marked_.assign(8 * record_size, false);
+    taken_ = 0;
   }
   bool take(std::string_view name, const json& value, record_bytes& record) {
-    const auto target = instance_named(name);
+    const auto target = named_as_before(name);
     if (!target) return false;
     const std::size_t bit = bit_of(target->first, target->second);
     if (marked_[bit]) return false;
@@ -216,7 +217,23 @@ class record_builder {
     return missing.empty() ? missing : "lacks the value of " + missing;
   }
 
+  // Every line of a dump names its characteristics in the same order: the name
+  // the last line had at this place is most often this one's, and comparing it
+  // spares looking the name up.
+  std::optional<std::pair<fields::located, fields::instance>> named_as_before(
+      std::string_view name) {
+    const std::size_t k = taken_++;
+    if (k < recent_.size() && recent_[k].first == name) return recent_[k].second;
+    const auto target = instance_named(name);
+    if (!target) return target;
+    if (k >= recent_.size()) recent_.resize(k + 1);
+    recent_[k] = {std::string(name), *target};
+    return target;
+  }
+
   format::value_check check_;
+  std::vector<std::pair<std::string, std::pair<fields::located, fields::instance>>> recent_;
+  std::size_t taken_ = 0;
   std::vector<std::pair<fields::located, fields::instance>> given_;
   std::vector<bool> marked_;
 };
