@@ -495,10 +495,7 @@ class plain_reader {
   bool number(json& out) {
     const char* first = p_;
     eat('-');
-    if (eat('0')) {
-    } else if (!digits()) {
-      return false;
-    }
+    if (!eat('0') && !digits()) return false;
     bool whole = true;
     if (eat('.')) {
       whole = false;
@@ -556,10 +553,8 @@ std::size_t characteristics_at(std::string_view line) {
   for (std::size_t i = 0; i < found; ++i) {
     const char c = line[i];
     if (in_string) {
-      if (c == '\\')
-        ++i;
-      else if (c == '"')
-        in_string = false;
+      i += c == '\\' ? 1 : 0;  // an escaped character never ends the text
+      in_string = c != '"';
     } else if (c == '"') {
       in_string = true;
     } else if (c == '{' || c == '[') {
