@@ -53,12 +53,24 @@ std::string header_line() {
 
 // The characteristics in the tables' order: a dump reads as show lists them.
 void put_characteristics(std::string& out, format::bytes_view record) {
+  // Records mostly hold the same instances: the names the last one had at each
+  // place, made once, spare making them again.
+  struct named {
+    const fields::field* what;
+    fields::instance at;
+    std::string name;
+  };
+  static std::vector<named> recent;
+  std::size_t k = 0;
   out += '{';
-  bool first = true;
   for_each_held(record, [&](const fields::located& f, fields::instance at) {
-    if (!first) out += ',';
-    first = false;
-    format::put_string(out, fields::instance_name(f, at));
+    if (k > 0) out += ',';
+    if (k >= recent.size()) recent.resize(k + 1);
+    named& n = recent[k++];
+    if (n.what != f.what || n.at.outer != at.outer || n.at.inner != at.inner) {
+      n = {f.what, at, fields::instance_name(f, at)};
+    }
+    format::put_string(out, n.name);
     out += ':';
     format::put_value(out, f, at, record);
   });

@@ -183,9 +183,14 @@ constexpr std::array<const char*, 3> state_images = {"EMPTY", "READ_ONLY", "READ
 
 void put_string(std::string& out, std::string_view text) {
   out += '"';
-  for (const char c : text) {
-    if (c == '"' || c == '\\') out += '\\';
-    out += c;
+  // Runs without a character to escape go in whole: most texts are one run.
+  for (std::size_t from = 0;;) {
+    const std::size_t at = text.find_first_of("\"\\", from);
+    out.append(text.substr(from, at - from));
+    if (at == std::string_view::npos) break;
+    out += '\\';
+    out += text[at];
+    from = at + 1;
   }
   out += '"';
 }

@@ -13,8 +13,10 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -157,9 +159,8 @@ class record_builder {
   // The record from the default one: every characteristic's value, then the gaps.
   // Every instance the record holds must be given, and only those.
   std::string build(const json& values, const json& gaps, record_bytes& record) {
-    record = dump_record::default_record();
+    start(record);
     if (!values.is_object()) return "characteristics are an object";
-    given_.clear();
     for (const auto& [name, value] : values.items()) {
       const auto target = instance_named(name);
       if (!target) return name + ": no such characteristic";
@@ -173,6 +174,29 @@ class record_builder {
     return dump_record::gaps_from(gaps, record, dump_record::covered_by_fields(record));
   }
 
+  // The streamed reading of a line: the record begun afresh, then each value
+  // taken as it is read. A value at fault or given twice is not taken, and the
+  // line is then read again as a whole, for build to name its fault as ever.
+  void start(record_bytes& record) {
+    record = dump_record::default_record();
+    given_.clear();
+    marked_.assign(8 * record_size, false);
+    taken_ = 0;
+  }
+  bool take(std::string_view name, const json& value, record_bytes& record) {
+    const auto target = named_as_before(name);
+    if (!target) return false;
+    const std::size_t bit = bit_of(target->first, target->second);
+    if (marked_[bit]) return false;
+    if (!format::value_from(value, target->first, target->second, record, check_).empty()) {
+      return false;
+    }
+    marked_[bit] = true;
+    given_.push_back(*target);
+    return true;
+  }
+  bool all_taken(const record_bytes& record) { return each_held_given(record).empty(); }
+
  private:
   static std::size_t bit_of(const fields::located& f, fields::instance at) {
     return 8 * fields::offset_of(f, at) + f.what->first_bit;
@@ -180,7 +204,6 @@ class record_builder {
 
   std::string each_held_given(const record_bytes& record) {
     std::vector<bool>& marked = marked_;
-    marked.assign(8 * record_size, false);
     for (const auto& [f, at] : given_) {
       if (!fields::holds(f, at, record)) {
         return fields::instance_name(f, at) + ": its tonal slot's kind does not hold it";
@@ -194,9 +217,148 @@ class record_builder {
     return missing.empty() ? missing : "lacks the value of " + missing;
   }
 
+  // Every line of a dump names its characteristics in the same order: the name
+  // the last line had at this place is most often this one's, and comparing it
+  // spares looking the name up.
+  std::optional<std::pair<fields::located, fields::instance>> named_as_before(
+      std::string_view name) {
+    const std::size_t k = taken_++;
+    if (k < recent_.size() && recent_[k].first == name) return recent_[k].second;
+    const auto target = instance_named(name);
+    if (!target) return target;
+    if (k >= recent_.size()) recent_.resize(k + 1);
+    recent_[k] = {std::string(name), *target};
+    return target;
+  }
+
   format::value_check check_;
+  std::vector<std::pair<std::string, std::pair<fields::located, fields::instance>>> recent_;
+  std::size_t taken_ = 0;
   std::vector<std::pair<fields::located, fields::instance>> given_;
   std::vector<bool> marked_;
+};
+
+// ---- Streaming a line ----
+
+// Reads an entry line as SAX events: every member into a document as the whole
+// parse would make it, except the characteristics' values, which go straight
+// into the record as they are read; the document's characteristics are left an
+// empty object. A document of some 3000 members a line is most of a load's time
+// otherwise. Anything unusual (a fault, a value not taken, characteristics not
+// an object or given twice) stops the reading, and the line is read as a whole.
+class line_stream {
+ public:
+  using string_t = json::string_t;
+  using dom = nlohmann::detail::json_sax_dom_parser<json>;
+
+  line_stream(json& doc, record_builder& builder, record_bytes& record)
+      : outer_(doc, false), builder_(builder), record_(record) {}
+
+  bool null() { return scalar(nullptr); }
+  bool boolean(bool v) { return scalar(v); }
+  bool number_integer(json::number_integer_t v) { return scalar(v); }
+  bool number_unsigned(json::number_unsigned_t v) { return scalar(v); }
+  bool number_float(json::number_float_t v, const string_t&) { return scalar(v); }
+  bool string(string_t& v) { return scalar(v); }
+  bool binary(json::binary_t&) { return false; }
+
+  bool start_object(std::size_t n) {
+    if (awaiting_) {
+      // The characteristics: an empty object in the document, the values streamed.
+      awaiting_ = false;
+      in_characteristics_ = true;
+      ++depth_;
+      builder_.start(record_);
+      return outer_.start_object(0) && outer_.end_object();
+    }
+    return opened(n, [&](dom& d) { return d.start_object(n); });
+  }
+  bool end_object() {
+    return closed([](dom& d) { return d.end_object(); });
+  }
+  bool start_array(std::size_t n) {
+    if (awaiting_) return false;
+    return opened(n, [&](dom& d) { return d.start_array(n); });
+  }
+  bool end_array() {
+    return closed([](dom& d) { return d.end_array(); });
+  }
+  bool key(string_t& k) {
+    if (inner_) return inner_->key(k);
+    if (in_characteristics_) {
+      name_ = k;
+      return true;
+    }
+    if (depth_ == 1 && k == "characteristics") {
+      if (seen_) return false;
+      seen_ = awaiting_ = true;
+    }
+    return outer_.key(k);
+  }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) {
+    return false;
+  }
+  bool characteristics_seen() const { return seen_; }
+
+ private:
+  // A value directly in the characteristics is taken; any other goes to its document.
+  template <class T>
+  bool scalar(T&& v) {
+    if (awaiting_) return false;
+    if (inner_) return forward_scalar(*inner_, std::forward<T>(v));
+    if (in_characteristics_) return builder_.take(name_, json(std::forward<T>(v)), record_);
+    return forward_scalar(outer_, std::forward<T>(v));
+  }
+  template <class T>
+  static bool forward_scalar(dom& d, T&& v) {
+    if constexpr (std::is_same_v<std::decay_t<T>, std::nullptr_t>) {
+      return d.null();
+    } else if constexpr (std::is_same_v<std::decay_t<T>, bool>) {
+      return d.boolean(v);
+    } else if constexpr (std::is_same_v<std::decay_t<T>, json::number_integer_t>) {
+      return d.number_integer(v);
+    } else if constexpr (std::is_same_v<std::decay_t<T>, json::number_unsigned_t>) {
+      return d.number_unsigned(v);
+    } else if constexpr (std::is_same_v<std::decay_t<T>, json::number_float_t>) {
+      return d.number_float(v, {});
+    } else {
+      return d.string(v);
+    }
+  }
+  template <class F>
+  bool opened(std::size_t, F&& start) {
+    ++depth_;
+    if (in_characteristics_ && !inner_) {
+      value_ = json();
+      inner_.emplace(value_, false);
+    }
+    return start(inner_ ? *inner_ : outer_);
+  }
+  template <class F>
+  bool closed(F&& end) {
+    --depth_;
+    if (in_characteristics_ && !inner_) {
+      in_characteristics_ = false;  // the characteristics' end: closed already
+      return true;
+    }
+    if (!end(inner_ ? *inner_ : outer_)) return false;
+    if (inner_ && depth_ == 2) {
+      inner_.reset();
+      return builder_.take(name_, value_, record_);
+    }
+    return true;
+  }
+
+  dom outer_;
+  std::optional<dom> inner_;  // the value in the characteristics being read
+  json value_;
+  record_builder& builder_;
+  record_bytes& record_;
+  std::string name_;
+  int depth_ = 0;
+  bool awaiting_ = false;  // the characteristics' value comes next
+  bool in_characteristics_ = false;
+  bool seen_ = false;
 };
 
 // ---- The lines ----
@@ -271,7 +433,9 @@ std::string belonging(int position, const slot& s) {
   return {};
 }
 
-std::string entry_from(const json& j, int& position, slot& s, record_builder& builder, bool force) {
+// With the characteristics streamed, s.record already holds their values.
+std::string entry_from(const json& j, int& position, slot& s, record_builder& builder, bool force,
+                       bool streamed) {
   if (!j.is_object()) return "an entry is an object";
   if (std::string e =
           members_known(j, {"position", "state", "time", "key", "fill", "characteristics", "gaps"});
@@ -291,12 +455,160 @@ std::string entry_from(const json& j, int& position, slot& s, record_builder& bu
     if (!e.empty()) return e;
   }
   static const json no_gaps = json::array();
-  if (std::string e =
-          builder.build(j["characteristics"], j.contains("gaps") ? j["gaps"] : no_gaps, s.record);
+  const json& gaps = j.contains("gaps") ? j["gaps"] : no_gaps;
+  if (std::string e = streamed ? dump_record::gaps_from(gaps, s.record,
+                                                        dump_record::covered_by_fields(s.record))
+                               : builder.build(j["characteristics"], gaps, s.record);
       !e.empty()) {
     return e;
   }
   return force ? std::string() : belonging(position, s);
+}
+
+// ---- Reading the characteristics by hand ----
+
+// The characteristics as the dump writes them, read without a JSON parser: a
+// name of plain characters, then a number or a text of plain characters with no
+// escape. Anything else (a hex form, a blank, an escape) leaves the line to the
+// parser. Numbers are read by JSON's own grammar, as the parser reads them.
+class plain_reader {
+ public:
+  explicit plain_reader(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
+
+  const char* at() const { return p_; }
+  bool eat(char c) {
+    if (p_ == end_ || *p_ != c) return false;
+    ++p_;
+    return true;
+  }
+  bool plain_string(std::string_view& out) {
+    if (!eat('"')) return false;
+    const char* first = p_;
+    while (p_ != end_ && *p_ != '"') {
+      const auto c = static_cast<unsigned char>(*p_);
+      if (c < 0x20 || c > 0x7E || c == '\\') return false;
+      ++p_;
+    }
+    out = std::string_view(first, static_cast<std::size_t>(p_ - first));
+    return eat('"');
+  }
+  bool number(json& out) {
+    const char* first = p_;
+    eat('-');
+    if (!eat('0') && !digits()) return false;
+    bool whole = true;
+    if (eat('.')) {
+      whole = false;
+      if (!digits()) return false;
+    }
+    if (eat('e') || eat('E')) {
+      whole = false;
+      if (!eat('+')) eat('-');
+      if (!digits()) return false;
+    }
+    return whole ? whole_number(first, out) : real_number(first, out);
+  }
+
+ private:
+  bool digits() {
+    const char* first = p_;
+    while (p_ != end_ && *p_ >= '0' && *p_ <= '9') ++p_;
+    return p_ != first;
+  }
+  // A number beyond 64 bits the parser takes as a real: it is left to it.
+  bool whole_number(const char* first, json& out) {
+    if (*first == '-') {
+      json::number_integer_t n = 0;
+      const auto r = std::from_chars(first, p_, n);
+      out = n;
+      return r.ec == std::errc{} && r.ptr == p_;
+    }
+    json::number_unsigned_t n = 0;
+    const auto r = std::from_chars(first, p_, n);
+    out = n;
+    return r.ec == std::errc{} && r.ptr == p_;
+  }
+  bool real_number(const char* first, json& out) {
+    json::number_float_t d = 0;
+    const auto r = std::from_chars(first, p_, d);
+    out = d;
+    return r.ec == std::errc{} && r.ptr == p_;
+  }
+
+  const char* p_;
+  const char* end_;
+};
+
+// Where the characteristics' object begins in a line as the dump writes it, at
+// the top level of the line's object; npos when not found so.
+std::size_t characteristics_at(std::string_view line) {
+  constexpr std::string_view marker = "\"characteristics\":{";
+  const std::size_t found = line.find(marker);
+  if (found == std::string_view::npos ||
+      line.substr(0, found).find("characteristics") != std::string_view::npos) {
+    return std::string_view::npos;
+  }
+  int depth = 0;
+  bool in_string = false;
+  for (std::size_t i = 0; i < found; ++i) {
+    const char c = line[i];
+    if (in_string) {
+      i += c == '\\' ? 1 : 0;  // an escaped character never ends the text
+      in_string = c != '"';
+    } else if (c == '"') {
+      in_string = true;
+    } else if (c == '{' || c == '[') {
+      ++depth;
+    } else if (c == '}' || c == ']') {
+      --depth;
+    }
+  }
+  return !in_string && depth == 1 ? found + marker.size() - 1 : std::string_view::npos;
+}
+
+// True when the line's characteristics were read by hand with every value taken
+// and each the record holds given; j is then the rest of the line's document,
+// its characteristics an empty object.
+bool read_plainly(std::string_view line, json& j, record_builder& builder, record_bytes& record) {
+  const std::size_t open = characteristics_at(line);
+  if (open == std::string_view::npos) return false;
+  plain_reader in(line.substr(open));
+  in.eat('{');
+  builder.start(record);
+  std::string_view name;
+  json value;
+  if (!in.eat('}')) {
+    do {
+      std::string_view text;
+      if (!in.plain_string(name) || !in.eat(':')) return false;
+      if (in.plain_string(text)) {
+        value = std::string(text);
+      } else if (!in.number(value)) {
+        return false;
+      }
+      if (!builder.take(name, value, record)) return false;
+    } while (in.eat(','));
+    if (!in.eat('}')) return false;
+  }
+  const std::string_view after = line.substr(static_cast<std::size_t>(in.at() - line.data()));
+  if (after.find("characteristics") != std::string_view::npos) return false;
+  std::string rest(line.substr(0, open));
+  rest += "{}";
+  rest += after;
+  j = json::parse(rest, nullptr, false);
+  return !j.is_discarded() && builder.all_taken(record);
+}
+
+// True when the line streamed with every characteristic taken and each the
+// record holds given; j is then the line less the characteristics' values.
+bool streamed_clean(std::string_view line, json& j, record_builder& builder, record_bytes& record) {
+  bool characteristics_seen = false;
+  {
+    line_stream stream(j, builder, record);
+    if (!json::sax_parse(line, &stream)) return false;
+    characteristics_seen = stream.characteristics_seen();
+  }
+  return !characteristics_seen || builder.all_taken(record);
 }
 
 // ---- The spool ----
@@ -369,12 +681,11 @@ bool checked(const load_request& r, std::array<std::uint8_t, preamble_size>& pre
   while (lines.next(line)) {
     if (lines.number() % 64 == 0) show_progress("checking line", lines.number(), false);
     if (line.empty() && header_seen) continue;
-    // TODO: the parse into a document of ~3000 members a line is most of a
-    // load's time (about 6 s for a full database against the 3 s asked): read
-    // the characteristics with nlohmann's SAX interface straight into the record.
     json j;
+    const bool streamed = header_seen && (read_plainly(line, j, builder, s.record) ||
+                                          streamed_clean(line, j, builder, s.record));
     try {
-      j = json::parse(line);
+      if (!streamed) j = json::parse(line);
     } catch (const json::parse_error& e) {
       fault(header_seen ? "not JSON: " + parse_failure_of(e)
                         : "not a \"vdb dump\" of version " + std::to_string(format::version));
@@ -390,7 +701,7 @@ bool checked(const load_request& r, std::array<std::uint8_t, preamble_size>& pre
       continue;
     }
     int position = 0;
-    std::string e = entry_from(j, position, s, builder, r.force);
+    std::string e = entry_from(j, position, s, builder, r.force, streamed);
     if (e.empty() && into.holds(position)) e = "position " + std::to_string(position) + " again";
     if (!e.empty()) {
       fault(position > 0 ? "position " + std::to_string(position) + ": " + e : e);
