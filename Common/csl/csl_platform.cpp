@@ -159,26 +159,29 @@ std::string directory_of(const std::string& file_name) {
 
 }  // namespace
 
-status sync_directory_of(const std::string& file_name) {
+namespace {
+
+// Opens the file's directory and flushes through it: fsync for the directory's
+// own entries, syncfs for the whole file system it stands on.
+status flushed_through_directory_of(const std::string& file_name, int (*flush)(int)) {
   const std::string directory = directory_of(file_name);
   if (int e = injected(step::sync, directory)) return status{e};
   int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return last_error();
   status s;
-  if (::fsync(fd) != 0) s = last_error();
+  if (flush(fd) != 0) s = last_error();
   ::close(fd);
   return s;
 }
 
+}  // namespace
+
+status sync_directory_of(const std::string& file_name) {
+  return flushed_through_directory_of(file_name, ::fsync);
+}
+
 status sync_file_system_of(const std::string& file_name) {
-  const std::string directory = directory_of(file_name);
-  if (int e = injected(step::sync, directory)) return status{e};
-  int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return last_error();
-  status s;
-  if (::syncfs(fd) != 0) s = last_error();
-  ::close(fd);
-  return s;
+  return flushed_through_directory_of(file_name, ::syncfs);
 }
 
 std::vector<std::string> names_beside(const std::string& file_name) {
