@@ -88,7 +88,23 @@ nlohmann::json json_document(std::string_view command) {
   return {{"format", "vdb " + std::string(command)}, {"version", json_version}};
 }
 
+namespace {
+thread_local diagnostics_kept* keeping = nullptr;
+}  // namespace
+
+diagnostics_kept::diagnostics_kept() : outer_(keeping) {
+  keeping = this;
+}
+
+diagnostics_kept::~diagnostics_kept() {
+  keeping = outer_;
+}
+
 void complain(std::string_view line) {
+  if (keeping != nullptr) {
+    keeping->lines_.emplace_back(line);
+    return;
+  }
   std::fflush(stdout);
   std::string text = "vdb: ";
   text += line;

@@ -51,8 +51,23 @@ void put_json(const nlohmann::json& value);
 // grows when a shape changes so that consumers can tell (docs/json.md).
 inline constexpr int json_version = 1;
 nlohmann::json json_document(std::string_view command);
-// One diagnostic line on standard error, "vdb: " first.
+// One diagnostic line on standard error, "vdb: " first; or, while a
+// diagnostics_kept is alive on this thread, kept in it instead, for a front end
+// that shows them elsewhere (the web server answers with them).
 void complain(std::string_view line);
+class diagnostics_kept {
+ public:
+  diagnostics_kept();
+  ~diagnostics_kept();
+  diagnostics_kept(const diagnostics_kept&) = delete;
+  diagnostics_kept& operator=(const diagnostics_kept&) = delete;
+  const std::vector<std::string>& lines() const { return lines_; }
+
+ private:
+  friend void complain(std::string_view line);
+  std::vector<std::string> lines_;
+  diagnostics_kept* outer_;
+};
 
 // Sets the data stream apart, then starts every module of the library with the
 // given base name (or the library's own when empty). The start-up report is

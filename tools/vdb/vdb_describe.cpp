@@ -6,7 +6,7 @@
 
 #include "sm_model_vehicle_catalogue.hpp"
 #include "sm_model_vehicle_fields.hpp"
-#include "vdb_commands.hpp"
+#include "vdb_operations.hpp"
 #include "vdb_values.hpp"
 
 namespace vdb {
@@ -126,12 +126,7 @@ const cat::row* row_named(const std::string& text) {
 
 void put_rows(const options& opts, const std::vector<const cat::row*>& rows, bool one) {
   if (opts.output_format == format::json) {
-    nlohmann::json all = nlohmann::json::array();
-    for (const cat::row* r : rows) all.push_back(json_of(*r));
-    nlohmann::json doc = json_document("describe");
-    if (one) doc["characteristic"] = all.front();
-    if (!one) doc["characteristics"] = all;
-    put_json(doc);
+    put_json(describe_document(rows, one));
     return;
   }
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -318,18 +313,31 @@ int describe(const options& opts, const std::optional<std::string>& characterist
     put_markdown();
     return exit_ok;
   }
-  if (!characteristic) {
-    put_rows(opts, cat::rows(), false);
-    return exit_ok;
-  }
+  const auto rows = described(characteristic);
+  if (!rows) return exit_usage;
+  put_rows(opts, *rows, characteristic.has_value());
+  return exit_ok;
+}
+
+std::optional<std::vector<const cat::row*>> described(
+    const std::optional<std::string>& characteristic) {
+  if (!characteristic) return cat::rows();
   const cat::row* r = row_named(*characteristic);
   if (r == nullptr) {
     const std::string problem = resolve(*characteristic).problem;
     complain(problem.empty() ? *characteristic + ": not in the catalogue" : problem);
-    return exit_usage;
+    return std::nullopt;
   }
-  put_rows(opts, {r}, true);
-  return exit_ok;
+  return std::vector<const cat::row*>{r};
+}
+
+nlohmann::json describe_document(const std::vector<const cat::row*>& rows, bool one) {
+  nlohmann::json all = nlohmann::json::array();
+  for (const cat::row* r : rows) all.push_back(json_of(*r));
+  nlohmann::json doc = json_document("describe");
+  if (one) doc["characteristic"] = all.front();
+  if (!one) doc["characteristics"] = all;
+  return doc;
 }
 
 }  // namespace vdb

@@ -4,6 +4,7 @@
 // made whole is refused before anything is written.
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -21,7 +22,7 @@
 #include "sm_model_vehicle_general_types.hpp"
 #include "sm_model_vehicle_nb.hpp"
 #include "sm_model_vehicle_wb.hpp"
-#include "vdb_commands.hpp"
+#include "vdb_operations.hpp"
 #include "vdb_values.hpp"
 
 namespace vdb {
@@ -35,7 +36,8 @@ namespace kind = sm_model_vehicle_kind;
 // Opens the database for writing; never creates one.
 bool opened_for_writing() {
   if (!database_readable()) return false;
-  store().initialise();
+  // Opened once per process: the web server writes many times.
+  if (!store().is_initialised()) store().initialise();
   if (store().is_initialised()) return true;
   complain("cannot open the database " + store().file_name());
   return false;
@@ -58,29 +60,6 @@ std::optional<kind::model_kind> key_at(int position) {
     return std::nullopt;
   }
   return key;
-}
-
-// "2026-341T12:00:00.000" (the milliseconds may be left out), or "now".
-std::optional<csl_time::time> time_from(const std::string& text) {
-  if (text == "now") return csl_real_time::processor_time();
-  int year = 0, day = 0, hour = 0, minute = 0, second = 0, milli = 0;
-  char dot = 0;
-  std::array<char, 4> millis{};
-  const int n = std::sscanf(text.c_str(), "%4d-%3dT%2d:%2d:%2d%c%3[0-9]", &year, &day, &hour,
-                            &minute, &second, &dot, millis.data());
-  if (n < 5 || !csl_time::years::in_range(year) || !csl_time::days::in_range(day) ||
-      !csl_time::hours::in_range(hour) || !csl_time::minutes::in_range(minute) ||
-      !csl_time::seconds::in_range(second)) {
-    return std::nullopt;
-  }
-  const std::string whole = time_image_of({year, day, hour, minute, second, 0});
-  if (n == 7 && dot == '.' && std::strlen(millis.data()) == 3) {
-    milli = std::atoi(millis.data());
-    if (text != whole.substr(0, whole.size() - 3) + millis.data()) return std::nullopt;
-  } else if (n != 5 || text != whole.substr(0, whole.size() - 4)) {
-    return std::nullopt;
-  }
-  return csl_time::time{year, day, hour, minute, second, milli};
 }
 
 // ---- set ----
@@ -250,7 +229,47 @@ bool still_read_write(int position, const kind::model_kind& key,
 
 }  // namespace
 
-int new_vehicle(const options& opts, const new_vehicle_request& r) {
+std::optional<csl_time::time> time_from(const std::string& text) {
+  if (text == "now") return csl_real_time::processor_time();
+  int year = 0, day = 0, hour = 0, minute = 0, second = 0, milli = 0;
+  char dot = 0;
+  std::array<char, 4> millis{};
+  const int n = std::sscanf(text.c_str(), "%4d-%3dT%2d:%2d:%2d%c%3[0-9]", &year, &day, &hour,
+                            &minute, &second, &dot, millis.data());
+  if (n < 5 || !csl_time::years::in_range(year) || !csl_time::days::in_range(day) ||
+      !csl_time::hours::in_range(hour) || !csl_time::minutes::in_range(minute) ||
+      !csl_time::seconds::in_range(second)) {
+    return std::nullopt;
+  }
+  const std::string whole = time_image_of({year, day, hour, minute, second, 0});
+  if (n == 7 && dot == '.' && std::strlen(millis.data()) == 3) {
+    milli = std::atoi(millis.data());
+    if (text != whole.substr(0, whole.size() - 3) + millis.data()) return std::nullopt;
+  } else if (n != 5 || text != whole.substr(0, whole.size() - 4)) {
+    return std::nullopt;
+  }
+  return csl_time::time{year, day, hour, minute, second, milli};
+}
+
+std::optional<std::string> new_vehicle_problem(const new_vehicle_request& r) {
+  if (r.library_number < 0 || r.library_number > 999) return "the library number is 0 .. 999";
+  if (r.name.size() > 12) return "the name is at most 12 characters";
+  if (r.class_name.size() > 12) return "the class is at most 12 characters";
+  if (r.qualifier < 1 || r.qualifier > 64) return "the qualifier is 1 .. 64";
+  if (r.issue < 0 || r.issue > 255) return "the issue is 0 .. 255";
+  return std::nullopt;
+}
+
+std::optional<csl_database::key_state> state_named(const std::string& text) {
+  std::string t = text;
+  for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (t == "empty") return csl_database::key_state::empty;
+  if (t == "read_only") return csl_database::key_state::read_only;
+  if (t == "read_write") return csl_database::key_state::read_write;
+  return std::nullopt;
+}
+
+std::optional<int> stored_new_vehicle(const options& opts, const new_vehicle_request& r) {
   const kind::model_kind key =
       kind::create(r.library_number, r.qualifier, kind::name::from(r.name),
                    kind::class_::from(r.class_name), r.permanence, r.issue);
@@ -275,19 +294,43 @@ int new_vehicle(const options& opts, const new_vehicle_request& r) {
     entry.mod_time = csl_real_time::processor_time();
     return true;
   });
-  if (code == exit_ok) put_line(std::to_string(position));
-  return code;
+  if (code != exit_ok) return std::nullopt;
+  return position;
+}
+
+int new_vehicle(const options& opts, const new_vehicle_request& r) {
+  const std::optional<int> position = stored_new_vehicle(opts, r);
+  if (!position) return exit_problem;
+  put_line(std::to_string(*position));
+  return exit_ok;
 }
 
 int set(const options& opts, int position, const std::vector<std::string>& texts) {
+  return set_values(opts, {position, texts, std::nullopt}).code;
+}
+
+set_outcome set_values(const options& opts, const set_request& request) {
+  const int position = request.position;
+  const std::vector<std::string>& texts = request.assignments;
+  set_outcome out;
   if (!well_formed(texts)) {
     complain("nothing written");
-    return exit_usage;
+    out.code = exit_usage;
+    return out;
   }
   const std::optional<kind::model_kind> key = key_at(position);
-  if (!key) return exit_problem;
-  return changed(opts, *key, [&](auto& entry, sm_model_vehicle::data& d) {
+  if (!key) return out;
+  out.code = changed(opts, *key, [&](auto& entry, sm_model_vehicle::data& d) {
     if (!still_read_write(position, *key, entry)) return false;
+    // Checked under the lock, so that no change made since the editor read the
+    // entry is overwritten unseen.
+    if (request.loaded && !(entry.mod_time == *request.loaded)) {
+      complain("position " + std::to_string(position) + " was modified at " +
+               time_image_of(entry.mod_time) + ", after it was read at " +
+               time_image_of(*request.loaded) + "; nothing written");
+      out.changed_since = true;
+      return false;
+    }
     std::span<std::uint8_t> record(reinterpret_cast<std::uint8_t*>(&d), sizeof d);
     if (!assigned(texts, record)) {
       complain("nothing written");
@@ -305,6 +348,7 @@ int set(const options& opts, int position, const std::vector<std::string>& texts
     entry.mod_time = csl_real_time::processor_time();
     return true;
   });
+  return out;
 }
 
 int set_state(const options& opts, int position, csl_database::key_state to) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "vdb_commands.hpp"
+#include "vdb_operations.hpp"
 #include "vdb_values.hpp"
 
 namespace vdb {
@@ -77,8 +77,8 @@ void put_stat_text(const std::vector<file_fact>& files, const std::optional<cens
   for (const std::string& name : locks) put_line("  " + name);
 }
 
-void put_stat_json(const std::vector<file_fact>& files, const std::optional<census>& c,
-                   const std::vector<std::string>& locks) {
+nlohmann::json stat_json(const std::vector<file_fact>& files, const std::optional<census>& c,
+                         const std::vector<std::string>& locks) {
   nlohmann::json j = json_document("stat");
   j["item_file"] = json_of(files[0]);
   j["index_file"] = json_of(files[1]);
@@ -95,17 +95,8 @@ void put_stat_json(const std::vector<file_fact>& files, const std::optional<cens
     groups["no_valid_key"] = c->without_group;
     j["groups"] = groups;
   }
-  put_json(j);
+  return j;
 }
-
-// One entry in use, as list shows it.
-struct listed {
-  int position;
-  sm_model_vehicle_kind::model_kind key;
-  std::string state;
-  csl_time::time modified;
-  std::optional<std::array<float, 3>> dimensions;  // none when the record is unreadable
-};
 
 bool selected(const list_filter& filter, std::uint8_t state, const listed& e) {
   if (filter.state && static_cast<std::uint8_t>(*filter.state) != state) return false;
@@ -188,10 +179,7 @@ nlohmann::json json_of(const listed& e) {
 
 void put_list(const options& opts, const std::vector<listed>& entries) {
   if (opts.output_format == format::json) {
-    nlohmann::json doc = json_document("list");
-    doc["entries"] = nlohmann::json::array();
-    for (const listed& e : entries) doc["entries"].push_back(json_of(e));
-    put_json(doc);
+    put_json(list_document(entries));
     return;
   }
   // The writers' local time: the files do not say which zone.
@@ -223,28 +211,59 @@ void put_show_json(int position, const sm_model_vehicle::data& item) {
   put_json(doc);
 }
 
+// What stat finds: the files, the census of a whole index, the lock files.
+struct facts {
+  std::vector<file_fact> files;
+  std::optional<census> entries;
+  std::vector<std::string> locks;
+  bool as_expected() const { return files[0].as_expected() && files[1].as_expected(); }
+};
+
+facts facts_of_database() {
+  facts f{{item_file(), index_file()}, std::nullopt, {}};
+  if (f.files[1].as_expected()) {
+    load_index();
+    f.entries = census_of_index();
+  }
+  f.locks = lock_files();
+  return f;
+}
+
 }  // namespace
 
+nlohmann::json stat_document(bool& as_expected) {
+  const facts f = facts_of_database();
+  as_expected = f.as_expected();
+  return stat_json(f.files, f.entries, f.locks);
+}
+
 int stat(const options& opts) {
-  const std::vector<file_fact> files = {item_file(), index_file()};
-  std::optional<census> c;
-  if (files[1].as_expected()) {
-    load_index();
-    c = census_of_index();
-  }
-  const std::vector<std::string> locks = lock_files();
-  if (opts.output_format == format::json) put_stat_json(files, c, locks);
-  if (opts.output_format == format::text) put_stat_text(files, c, locks);
-  return files[0].as_expected() && files[1].as_expected() ? exit_ok : exit_problem;
+  const facts f = facts_of_database();
+  if (opts.output_format == format::json) put_json(stat_json(f.files, f.entries, f.locks));
+  if (opts.output_format == format::text) put_stat_text(f.files, f.entries, f.locks);
+  return f.as_expected() ? exit_ok : exit_problem;
+}
+
+std::optional<listing> listed_entries(const list_filter& filter) {
+  if (!database_readable()) return std::nullopt;
+  load_index();
+  listing l;
+  l.sound = entries_listed(filter, l.entries);
+  return l;
+}
+
+nlohmann::json list_document(const std::vector<listed>& entries) {
+  nlohmann::json doc = json_document("list");
+  doc["entries"] = nlohmann::json::array();
+  for (const listed& e : entries) doc["entries"].push_back(json_of(e));
+  return doc;
 }
 
 int list(const options& opts, const list_filter& filter) {
-  if (!database_readable()) return exit_problem;
-  load_index();
-  std::vector<listed> entries;
-  const bool sound = entries_listed(filter, entries);
-  put_list(opts, entries);
-  return sound ? exit_ok : exit_problem;
+  const std::optional<listing> l = listed_entries(filter);
+  if (!l) return exit_problem;
+  put_list(opts, l->entries);
+  return l->sound ? exit_ok : exit_problem;
 }
 
 int show_raw(const options& opts, int position) {

@@ -13,6 +13,7 @@
 #include "csl_exceptions.hpp"
 #include "radar_vdb_access.h"
 #include "vdb_commands.hpp"
+#include "vdb_serve.hpp"
 
 namespace {
 
@@ -318,6 +319,18 @@ void add_locks(CLI::App& app, command_line& cl) {
   sub->callback([&cl] { cl.run = [&cl] { return vdb::locks(cl.opts, cl.stale_after); }; });
 }
 
+void add_serve(CLI::App& app, command_line& cl) {
+  auto served = std::make_shared<vdb::serve_request>();
+  CLI::App* sub = app.add_subcommand(
+      "serve", "See and edit the database in a browser: prints the address to open; Ctrl-C stops");
+  sub->add_option("--port", served->port, "TCP port (default 8023; 0: any free port)")
+      ->check(CLI::Range(0, 65535));
+  sub->add_option("--bind", served->bind,
+                  "Address to listen on (default 127.0.0.1: this machine only)");
+  sub->add_flag("--read-only", served->read_only, "Serve no writing operation at all");
+  sub->callback([&cl, served] { cl.run = [&cl, served] { return vdb::serve(cl.opts, *served); }; });
+}
+
 // "vdb bogus": CLI11 would only say that a subcommand is required.
 std::optional<std::string> unknown_subcommand(const CLI::App& app, int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
@@ -369,6 +382,7 @@ int main(int argc, char** argv) {
   add_dump_and_load(app, cl);
   add_locks(app, cl);
   add_recover(app, cl);
+  add_serve(app, cl);
   if (const std::optional<std::string> bogus = unknown_subcommand(app, argc, argv)) {
     vdb::complain("unknown command \"" + *bogus + "\"; vdb --help lists the commands");
     return vdb::exit_usage;

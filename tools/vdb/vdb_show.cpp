@@ -8,7 +8,7 @@
 
 #include "sm_model_vehicle_catalogue.hpp"
 #include "sm_model_vehicle_fields.hpp"
-#include "vdb_commands.hpp"
+#include "vdb_operations.hpp"
 #include "vdb_values.hpp"
 
 namespace vdb {
@@ -46,6 +46,8 @@ shown_value shown_of(const fields::located& f, fields::instance at,
   v.stored = fields::read(f, at, record);
   v.text = f.what->how == fields::encoding::text;
   v.image = image_of(row, v.stored);
+  v.characteristic = std::string(f.what->name);
+  v.at = at;
   return v;
 }
 
@@ -57,15 +59,6 @@ nlohmann::json json_of(const shown_value& v) {
   if (const auto* t = std::get_if<std::string>(&v.stored)) stored = trimmed(*t);
   return {{"name", v.name}, {"group", v.group},          {"alias", v.alias},
           {"unit", v.unit}, {"image", trimmed(v.image)}, {"stored", stored}};
-}
-
-// The record of a position as its readers read it, with the index loaded.
-bool record_at(int position, sm_model_vehicle::data& item) {
-  if (!database_readable()) return false;
-  load_index();
-  if (read_item(position, item)) return true;
-  complain("the record at position " + std::to_string(position) + " cannot be read");
-  return false;
 }
 
 void put_show_text(int position, const std::vector<shown_value>& values) {
@@ -85,7 +78,57 @@ void put_show_text(int position, const std::vector<shown_value>& values) {
   }
 }
 
+// What an editor shows beside a value: how the instance is counted, the bounds
+// and the choices it may take.
+nlohmann::json editing_json_of(const shown_value& v) {
+  nlohmann::json j = json_of(v);
+  const catalogue::row* row = catalogue::find(v.characteristic);
+  const std::optional<fields::located> f = fields::find(v.characteristic);
+  j["characteristic"] = v.characteristic;
+  j["outer"] = v.at.outer;
+  j["inner"] = v.at.inner;
+  j["outer_per"] = f ? std::string(f->what->outer.per) : std::string();
+  j["inner_per"] = f ? std::string(f->what->inner.per) : std::string();
+  j["text_size"] = v.text && f ? nlohmann::json(f->what->size) : nlohmann::json(nullptr);
+  j["bounds"] = row != nullptr && row->min && row->max ? nlohmann::json(bounds_of(*row))
+                                                       : nlohmann::json(nullptr);
+  nlohmann::json choices = nlohmann::json::array();
+  if (row != nullptr) {
+    for (const catalogue::choice& c : row->choices) choices.push_back(trimmed(c.image));
+  }
+  j["choices"] = choices;
+  return j;
+}
+
 }  // namespace
+
+bool record_at(int position, sm_model_vehicle::data& item) {
+  if (!database_readable()) return false;
+  load_index();
+  if (read_item(position, item)) return true;
+  complain("the record at position " + std::to_string(position) + " cannot be read");
+  return false;
+}
+
+nlohmann::json show_document(int position, const std::vector<shown_value>& values) {
+  nlohmann::json doc = json_document("show");
+  doc["position"] = position;
+  doc["entry"] = entry_json_of(position);
+  doc["characteristics"] = nlohmann::json::array();
+  for (const shown_value& v : values) doc["characteristics"].push_back(json_of(v));
+  return doc;
+}
+
+nlohmann::json vehicle_document(int position, const sm_model_vehicle::data& item) {
+  nlohmann::json doc = json_document("show");
+  doc["position"] = position;
+  doc["entry"] = entry_json_of(position);
+  doc["characteristics"] = nlohmann::json::array();
+  for (const shown_value& v : shown_values(item, std::nullopt)) {
+    doc["characteristics"].push_back(editing_json_of(v));
+  }
+  return doc;
+}
 
 std::vector<std::string> record_group_names() {
   std::vector<std::string> names;
@@ -111,12 +154,7 @@ int show(const options& opts, int position, const std::optional<std::string>& gr
     put_show_text(position, values);
     return exit_ok;
   }
-  nlohmann::json doc = json_document("show");
-  doc["position"] = position;
-  doc["entry"] = entry_json_of(position);
-  doc["characteristics"] = nlohmann::json::array();
-  for (const shown_value& v : values) doc["characteristics"].push_back(json_of(v));
-  put_json(doc);
+  put_json(show_document(position, values));
   return exit_ok;
 }
 

@@ -13,7 +13,7 @@
 
 #include "csl_exceptions.hpp"
 #include "sm_model_vehicle_catalogue.hpp"
-#include "vdb_commands.hpp"
+#include "vdb_operations.hpp"
 #include "vdb_values.hpp"
 
 namespace vdb {
@@ -210,14 +210,7 @@ void check_entries(bool records_readable, problems& found) {
 
 void put_problems(const options& opts, const problems& found) {
   if (opts.output_format == format::json) {
-    nlohmann::json doc = json_document("verify");
-    doc["problems"] = nlohmann::json::array();
-    for (const problem& f : found) {
-      doc["problems"].push_back({{"position", f.position ? nlohmann::json(*f.position) : nullptr},
-                                 {"check", f.check},
-                                 {"message", f.message}});
-    }
-    put_json(doc);
+    put_json(verify_document(found));
     return;
   }
   for (const problem& f : found) put_line(f.message);
@@ -236,6 +229,17 @@ problems problems_of_database() {
   // A longer index file still holds a whole header at its start.
   if (index.exists && index.size >= index.expected) check_entries(items.exists, found);
   return found;
+}
+
+nlohmann::json verify_document(const problems& found) {
+  nlohmann::json doc = json_document("verify");
+  doc["problems"] = nlohmann::json::array();
+  for (const problem& f : found) {
+    doc["problems"].push_back({{"position", f.position ? nlohmann::json(*f.position) : nullptr},
+                               {"check", f.check},
+                               {"message", f.message}});
+  }
+  return doc;
 }
 
 int verify(const options& opts) {
