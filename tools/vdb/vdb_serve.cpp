@@ -170,6 +170,15 @@ void server::add_reading() {
     json doc = {{"read_only", request_.read_only}, {"stat", stat_document(as_expected)}};
     const std::optional<listing> l = listed_entries({});
     doc["list"] = l ? list_document(l->entries) : json(nullptr);
+    // Each entry's library group, for the page to group and filter by.
+    doc["groups"] = json::array();
+    for (int g = 0; g < static_cast<int>(sm_model_vehicle_kind::group::all_groups); ++g) {
+      doc["groups"].push_back(sm_model_vehicle_kind::image_of(static_cast<sm_model_vehicle_kind::group>(g)));
+    }
+    for (std::size_t i = 0; l && i < l->entries.size(); ++i) {
+      const auto g = library_group_of(l->entries[i].key);
+      doc["list"]["entries"][i]["group"] = g ? json(sm_model_vehicle_kind::image_of(*g)) : json(nullptr);
+    }
     doc["messages"] = kept.lines();
     answer(res, 200, doc);
   });
