@@ -188,15 +188,15 @@ function vehiclePage() {
     for (let i = 0; i < columns; ++i) {
       cells.push(el("td", {}, row.cells[i] ? editor(row.cells[i]) : ""));
     }
-    return el("tr", {}, el("td", {}, name + (row.per && row.per !== "mode" ? ` (per ${row.per})` : "")),
+    return el("tr", {}, el("td", {}, name),
       el("td", {}, first.alias), el("td", {}, first.unit), el("td", { class: "muted" }, first.bounds || ""), ...cells);
   }
 
   function tableOf(rows) {
     const columns = Math.max(...[...rows.values()].map((r) => r.cells.length));
-    const modes = [...rows.values()].some((r) => r.per === "mode");
+    const per = [...rows.values()][0].per;
     const labels = [];
-    for (let i = 1; i <= columns; ++i) labels.push(columns === 1 ? "value" : modes ? `mode ${i}` : `${i}`);
+    for (let i = 1; i <= columns; ++i) labels.push(per ? `${per} ${i}` : "value");
     const head = el("tr", {}, ...["Number", "Alias", "Unit", "Editing bounds", ...labels].map((h) => el("th", {}, h)));
     return el("table", {}, el("thead", {}, head),
       el("tbody", {}, ...[...rows.entries()].map(([name, row]) => rowOf(name, row, columns))));
@@ -221,7 +221,14 @@ function vehiclePage() {
       const section = el("section", { id: `group-${group}` }, el("h2", {}, group));
       for (const [block, rows] of blocksOf(values)) {
         if (block) section.append(el("h3", {}, blockTitle(block, rows)));
-        section.append(tableOf(rows));
+        // Values held once, per mode, per harmonic: a table each, so that every
+        // column says what it holds.
+        const byPer = new Map();
+        for (const [name, row] of rows) {
+          if (!byPer.has(row.per)) byPer.set(row.per, new Map());
+          byPer.get(row.per).set(name, row);
+        }
+        for (const part of byPer.values()) section.append(tableOf(part));
       }
       sections.push(section);
     }
