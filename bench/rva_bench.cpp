@@ -7,7 +7,9 @@
 //  - start-up and initialisation (in a fresh process) against one data call;
 //  - the driver's peak resident memory over a whole sweep against a C program that
 //    only opens the two files;
-//  - vdb dump and vdb load of a full database: seconds and peak memory.
+//  - vdb dump and vdb load of a full database: seconds and peak memory;
+//  - vdb serve on a full database: the database page and a vehicle page, each
+//    with the JSON it asks for, as a browser fetches them.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -23,6 +25,11 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+#ifdef RVA_VDB
+#include <httplib.h>
+#include <signal.h>
+#endif
 
 #include "radar_vdb_access.h"
 #include "sm_model_vehicle.hpp"
@@ -363,6 +370,71 @@ void dump_and_load_figures() {
   std::printf("vdb load of it: %.2f s, peak %ld KiB (target at most 3 s and 64 MiB)\n",
               median(load_s), load_kib);
 }
+
+// vdb serve on the database, answering on the port it prints; stopped as Ctrl-C
+// stops it when this goes.
+class served {
+ public:
+  explicit served(const std::string& db) {
+    int out[2] = {-1, -1};
+    if (::pipe2(out, O_CLOEXEC) != 0) std::abort();
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::dup2(out[1], 1);
+      const int null = ::open("/dev/null", O_WRONLY);
+      ::dup2(null, 2);
+      ::execl(RVA_VDB, RVA_VDB, "--db", db.c_str(), "serve", "--port", "0", nullptr);
+      ::_exit(127);
+    }
+    ::close(out[1]);
+    std::string line;
+    for (char c = 0; ::read(out[0], &c, 1) == 1 && c != '\n';) line += c;
+    ::close(out[0]);
+    // "http://127.0.0.1:PORT/?token=..."
+    const std::size_t colon = line.rfind(':');
+    port_ = colon == std::string::npos ? 0 : std::atoi(line.c_str() + colon + 1);
+  }
+  ~served() {
+    ::kill(pid_, SIGINT);
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+  }
+  served(const served&) = delete;
+  served& operator=(const served&) = delete;
+  int port() const { return port_; }
+
+ private:
+  pid_t pid_ = -1;
+  int port_ = 0;
+};
+
+// The median seconds of fetching the paths one after another, as one page load,
+// over a fresh connection each time as a browser's first visit makes it.
+double page_seconds(int port, const std::vector<std::string>& paths) {
+  std::vector<double> rounds;
+  for (int round = 0; round < 15; ++round) {
+    httplib::Client client("127.0.0.1", port);
+    const double t0 = seconds_now();
+    for (const std::string& path : paths) {
+      const auto r = client.Get(path);
+      if (!r || r->status != 200) return -1;
+      benchmark::DoNotOptimize(r->body.size());
+    }
+    rounds.push_back(seconds_now() - t0);
+  }
+  return median(rounds);
+}
+
+void serve_figures() {
+  const served server(work_dir() + "/full");
+  if (server.port() == 0) return;
+  const double database = page_seconds(server.port(), {"/", "/app.js", "/style.css", "/api/database"});
+  const double vehicle = page_seconds(
+      server.port(), {"/vehicle.html?position=1000", "/plots.js", "/app.js", "/api/vehicle/1000"});
+  std::printf("vdb serve, database page of a full database: %.1f ms (target at most 300 ms)\n",
+              database * 1e3);
+  std::printf("vdb serve, vehicle page: %.1f ms (target at most 100 ms)\n", vehicle * 1e3);
+}
 #endif
 
 }  // namespace
@@ -397,6 +469,7 @@ int main(int argc, char** argv) {
       driver, baseline, static_cast<double>(driver - baseline) / 1024.0);
 #ifdef RVA_VDB
   dump_and_load_figures();
+  serve_figures();
 #endif
   std::filesystem::remove_all(work_dir());
   benchmark::Shutdown();

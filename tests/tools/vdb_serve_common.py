@@ -7,13 +7,13 @@ import urllib.parse
 
 
 class Served:
-    def __init__(self, vdb, *serve_options):
+    def __init__(self, vdb, *serve_options, global_options=()):
         self.vdb = vdb
         self.dir = tempfile.TemporaryDirectory(prefix="vdb_serve_")
         self.db = os.path.join(self.dir.name, "vehicle_db")
         self.run("sample")
         self.process = subprocess.Popen(
-            [vdb, "--db", self.db, "serve", "--port", "0", *serve_options],
+            [vdb, "--db", self.db, *global_options, "serve", "--port", "0", *serve_options],
             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
         self.url = self.process.stdout.readline().strip()
         parts = urllib.parse.urlsplit(self.url)

@@ -3,6 +3,7 @@ without or with a wrong token, an oversized body, a path outside the application
 and, when read-only, every write. Usage: vdb_serve_http_test.py VDB"""
 import http.client
 import json
+import os
 import sys
 import unittest
 
@@ -74,6 +75,27 @@ class Refusals(unittest.TestCase):
                 self.assertNotIn(b"root:", body)
         status, body = self.request("GET", "/app.js")
         self.assertEqual(status, 200)
+
+
+class HeldLock(unittest.TestCase):
+    def test_a_held_lock_is_reported_and_left_in_place(self):
+        served = Served(VDB, global_options=("--wait", "0"))
+        try:
+            lock = served.db + "_LOCK_ 7"
+            open(lock, "w").close()
+            before = served.files()
+            c = http.client.HTTPConnection(served.host, served.port, timeout=10)
+            c.request("POST", "/api/vehicle/7/set", body=b'{"values": {"c200": "400"}}',
+                      headers={"X-Vdb-Token": served.token})
+            r = c.getresponse()
+            answer = json.loads(r.read())
+            c.close()
+            self.assertEqual(r.status, 422)
+            self.assertIn("the lock file " + lock + " is held", answer["messages"][0])
+            self.assertEqual(served.files(), before)
+            self.assertTrue(os.path.exists(lock))
+        finally:
+            self.assertEqual(served.stop(), 0)
 
 
 class ReadOnly(unittest.TestCase):
