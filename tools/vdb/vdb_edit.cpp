@@ -274,7 +274,7 @@ std::optional<int> stored_new_vehicle(const options& opts, const new_vehicle_req
       kind::create(r.library_number, r.qualifier, kind::name::from(r.name),
                    kind::class_::from(r.class_name), r.permanence, r.issue);
   const int position = kind::db_index_of(key).value();
-  if (!opened_for_writing()) return exit_problem;
+  if (!opened_for_writing()) return std::nullopt;
   const int code = changed(opts, key, [&](auto& entry, sm_model_vehicle::data& d) {
     if (in_use(entry)) {
       complain("position " + std::to_string(position) + " is in use by " +
