@@ -428,7 +428,8 @@ double page_seconds(int port, const std::vector<std::string>& paths) {
 void serve_figures() {
   const served server(work_dir() + "/full");
   if (server.port() == 0) return;
-  const double database = page_seconds(server.port(), {"/", "/app.js", "/style.css", "/api/database"});
+  const double database =
+      page_seconds(server.port(), {"/", "/app.js", "/style.css", "/api/database"});
   const double vehicle = page_seconds(
       server.port(), {"/vehicle.html?position=1000", "/plots.js", "/app.js", "/api/vehicle/1000"});
   std::printf("vdb serve, database page of a full database: %.1f ms (target at most 300 ms)\n",

@@ -38,8 +38,8 @@ struct shown_value {
   std::string unit;   // of the image; empty when there is none
   std::string image;  // in operator units, as the library makes it (padding kept)
   sm_model_vehicle_fields::value stored;
-  bool text = false;  // a text characteristic: image and stored are the text
-  std::string characteristic;           // "c204": the name without its instance
+  bool text = false;                     // a text characteristic: image and stored are the text
+  std::string characteristic;            // "c204": the name without its instance
   sm_model_vehicle_fields::instance at;  // mode, slot or set; 1 when held once
 };
 // The groups of a record in record order, as show names them: "general" ..

@@ -131,19 +131,19 @@ void server::add_guards() {
   http_.set_error_handler([](const httplib::Request&, httplib::Response& res) {
     if (res.body.empty()) refuse(res, res.status, {"no such page or operation"});
   });
-  http_.set_exception_handler([](const httplib::Request&, httplib::Response& res,
-                                 std::exception_ptr e) {
-    std::string why = "unknown failure";
-    try {
-      std::rethrow_exception(e);
-    } catch (const csl::named_error& n) {
-      why = n.full_name() + " " + n.message();
-    } catch (const std::exception& x) {
-      why = x.what();
-    } catch (...) {
-    }
-    refuse(res, 500, {why});
-  });
+  http_.set_exception_handler(
+      [](const httplib::Request&, httplib::Response& res, std::exception_ptr e) {
+        std::string why = "unknown failure";
+        try {
+          std::rethrow_exception(e);
+        } catch (const csl::named_error& n) {
+          why = n.full_name() + " " + n.message();
+        } catch (const std::exception& x) {
+          why = x.what();
+        } catch (...) {
+        }
+        refuse(res, 500, {why});
+      });
 }
 
 void server::add_pages() {
@@ -173,11 +173,13 @@ void server::add_reading() {
     // Each entry's library group, for the page to group and filter by.
     doc["groups"] = json::array();
     for (int g = 0; g < static_cast<int>(sm_model_vehicle_kind::group::all_groups); ++g) {
-      doc["groups"].push_back(sm_model_vehicle_kind::image_of(static_cast<sm_model_vehicle_kind::group>(g)));
+      doc["groups"].push_back(
+          sm_model_vehicle_kind::image_of(static_cast<sm_model_vehicle_kind::group>(g)));
     }
     for (std::size_t i = 0; l && i < l->entries.size(); ++i) {
       const auto g = library_group_of(l->entries[i].key);
-      doc["list"]["entries"][i]["group"] = g ? json(sm_model_vehicle_kind::image_of(*g)) : json(nullptr);
+      doc["list"]["entries"][i]["group"] =
+          g ? json(sm_model_vehicle_kind::image_of(*g)) : json(nullptr);
     }
     doc["messages"] = kept.lines();
     answer(res, 200, doc);
@@ -266,8 +268,8 @@ void server::new_vehicle(const json& body, httplib::Response& res) {
   }
   r.name = text_member(body, "name");
   r.class_name = text_member(body, "class");
-  r.permanence =
-      text_member(body, "permanence") == "temp" ? sm_model_vehicle_kind::temp : sm_model_vehicle_kind::perm;
+  r.permanence = text_member(body, "permanence") == "temp" ? sm_model_vehicle_kind::temp
+                                                           : sm_model_vehicle_kind::perm;
   diagnostics_kept kept;
   if (const std::optional<std::string> problem = new_vehicle_problem(r)) {
     return refuse(res, 400, {*problem});
@@ -278,25 +280,28 @@ void server::new_vehicle(const json& body, httplib::Response& res) {
 }
 
 void server::add_writing() {
-  http_.Post(R"(/api/vehicle/(\d+)/set)", [this](const httplib::Request& req, httplib::Response& res) {
+  http_.Post(R"(/api/vehicle/(\d+)/set)", [this](const httplib::Request& req,
+                                                 httplib::Response& res) {
     write(req, res, [this](int p, const json& b, httplib::Response& r) { set_values(p, b, r); });
   });
-  http_.Post(R"(/api/vehicle/(\d+)/state)", [this](const httplib::Request& req, httplib::Response& res) {
-    write(req, res, [this](int p, const json& b, httplib::Response& r) {
-      const std::optional<csl_database::key_state> to = state_named(text_member(b, "state"));
-      if (!to) return refuse(r, 400, {"a state is empty, read_only or read_write"});
-      diagnostics_kept kept;
-      const int code = set_state(opts_, p, *to);
-      answer(r, code == exit_ok ? 200 : refusal_status(code), {{"messages", kept.lines()}});
-    });
-  });
-  http_.Post(R"(/api/vehicle/(\d+)/touch)", [this](const httplib::Request& req, httplib::Response& res) {
-    write(req, res, [this](int p, const json& b, httplib::Response& r) {
-      diagnostics_kept kept;
-      const int code = touch(opts_, p, text_member(b, "time"));
-      answer(r, code == exit_ok ? 200 : refusal_status(code), {{"messages", kept.lines()}});
-    });
-  });
+  http_.Post(
+      R"(/api/vehicle/(\d+)/state)", [this](const httplib::Request& req, httplib::Response& res) {
+        write(req, res, [this](int p, const json& b, httplib::Response& r) {
+          const std::optional<csl_database::key_state> to = state_named(text_member(b, "state"));
+          if (!to) return refuse(r, 400, {"a state is empty, read_only or read_write"});
+          diagnostics_kept kept;
+          const int code = set_state(opts_, p, *to);
+          answer(r, code == exit_ok ? 200 : refusal_status(code), {{"messages", kept.lines()}});
+        });
+      });
+  http_.Post(
+      R"(/api/vehicle/(\d+)/touch)", [this](const httplib::Request& req, httplib::Response& res) {
+        write(req, res, [this](int p, const json& b, httplib::Response& r) {
+          diagnostics_kept kept;
+          const int code = touch(opts_, p, text_member(b, "time"));
+          answer(r, code == exit_ok ? 200 : refusal_status(code), {{"messages", kept.lines()}});
+        });
+      });
   http_.Post("/api/new", [this](const httplib::Request& req, httplib::Response& res) {
     write(req, res, [this](int, const json& b, httplib::Response& r) { new_vehicle(b, r); });
   });
@@ -317,8 +322,9 @@ int server::run() {
   add_pages();
   add_reading();
   if (!request_.read_only) add_writing();
-  port_ = request_.port == 0 ? http_.bind_to_any_port(request_.bind)
-                             : (http_.bind_to_port(request_.bind, request_.port) ? request_.port : -1);
+  port_ = request_.port == 0
+              ? http_.bind_to_any_port(request_.bind)
+              : (http_.bind_to_port(request_.bind, request_.port) ? request_.port : -1);
   if (port_ <= 0) {
     complain("cannot listen on " + request_.bind + " port " + std::to_string(request_.port));
     return exit_problem;
