@@ -13,6 +13,7 @@
 #include "csl_exceptions.hpp"
 #include "radar_vdb_access.h"
 #include "vdb_commands.hpp"
+#include "vdb_operations.hpp"
 #include "vdb_serve.hpp"
 
 namespace {
@@ -257,10 +258,7 @@ void add_edits(CLI::App& app, command_line& cl) {
       ->required()
       ->check(CLI::IsMember({"empty", "read_only", "read_write"}, CLI::ignore_case));
   state->callback([&cl] {
-    const std::string s = CLI::detail::to_lower(cl.state_name);
-    const csl_database::key_state to = s == "empty"       ? csl_database::key_state::empty
-                                       : s == "read_only" ? csl_database::key_state::read_only
-                                                          : csl_database::key_state::read_write;
+    const csl_database::key_state to = *vdb::state_named(cl.state_name);  // IsMember checked it
     cl.run = [&cl, to] { return vdb::set_state(cl.opts, cl.position, to); };
   });
 
