@@ -25,8 +25,8 @@ namespace {
 
 using json = nlohmann::json;
 
-// The library's store and its loaded index are one per process: requests take
-// their turn.
+// The library's store, its loaded index and the catalogue are one per process:
+// requests take their turn.
 std::mutex database_turn;
 
 // 128 random bits as hex, from the kernel.
@@ -196,6 +196,8 @@ void server::add_reading() {
     answer(res, 200, doc);
   });
   http_.Get("/api/describe", [](const httplib::Request&, httplib::Response& res) {
+    // The catalogue's rows are made when first asked for: one request at a time.
+    const std::lock_guard turn(database_turn);
     answer(res, 200, describe_document(*described(std::nullopt), false));
   });
   http_.Get("/api/verify", [](const httplib::Request&, httplib::Response& res) {
