@@ -210,6 +210,23 @@ function vehiclePage() {
     return block;
   }
 
+  // Groups are built when first opened: a record holds some four thousand values.
+  const opened = new Set(["general", "physical"]);
+
+  function fillGroup(section, values) {
+    for (const [block, rows] of blocksOf(values)) {
+      if (block) section.append(el("h3", {}, blockTitle(block, rows)));
+      // Values held once, per mode, per harmonic: a table each, so that every
+      // column says what it holds.
+      const byPer = new Map();
+      for (const [name, row] of rows) {
+        if (!byPer.has(row.per)) byPer.set(row.per, new Map());
+        byPer.get(row.per).set(name, row);
+      }
+      for (const part of byPer.values()) section.append(tableOf(part));
+    }
+  }
+
   function showGroups() {
     const groups = new Map();
     for (const v of doc.characteristics) {
@@ -218,18 +235,20 @@ function vehiclePage() {
     }
     const sections = [];
     for (const [group, values] of groups) {
-      const section = el("section", { id: `group-${group}` }, el("h2", {}, group));
-      for (const [block, rows] of blocksOf(values)) {
-        if (block) section.append(el("h3", {}, blockTitle(block, rows)));
-        // Values held once, per mode, per harmonic: a table each, so that every
-        // column says what it holds.
-        const byPer = new Map();
-        for (const [name, row] of rows) {
-          if (!byPer.has(row.per)) byPer.set(row.per, new Map());
-          byPer.get(row.per).set(name, row);
-        }
-        for (const part of byPer.values()) section.append(tableOf(part));
-      }
+      const section = el("details", { id: `group-${group}`, class: "group" },
+        el("summary", {}, el("h2", {}, `${group} (${values.length})`)));
+      let filled = false;
+      const fill = () => {
+        if (!section.open || filled) return;
+        filled = true;
+        fillGroup(section, values);
+      };
+      section.addEventListener("toggle", () => {
+        if (section.open) opened.add(group); else opened.delete(group);
+        fill();
+      });
+      section.open = opened.has(group);
+      fill();
       sections.push(section);
     }
     document.getElementById("groups").replaceChildren(...sections);

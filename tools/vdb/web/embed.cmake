@@ -20,7 +20,9 @@ foreach(file IN LISTS files)
   if(file MATCHES "\\.html$")
     set(type "text/html; charset=utf-8")
   elseif(file MATCHES "\\.js$")
-    set(type "text/javascript; charset=utf-8")
+    # Not "text/...", which the HTTP library compresses at Brotli's slowest quality
+    # for every request.
+    set(type "application/javascript; charset=utf-8")
   else()
     set(type "text/css; charset=utf-8")
   endif()
