@@ -52,9 +52,14 @@ bool loopback(const std::string& address) {
 
 // The Host headers a browser sends for the address served: a page of another
 // site reaching this port under its own name sends that name instead.
+// An address as a URL and a Host header write it: an IPv6 one in brackets.
+std::string host_image_of(const std::string& address) {
+  return address.find(':') != std::string::npos ? "[" + address + "]" : address;
+}
+
 std::vector<std::string> hosts_served(const std::string& bind, int port) {
   const std::string p = ":" + std::to_string(port);
-  std::vector<std::string> hosts = {bind + p};
+  std::vector<std::string> hosts = {host_image_of(bind) + p};
   if (loopback(bind) || bind == "0.0.0.0") {
     hosts.push_back("127.0.0.1" + p);
     hosts.push_back("localhost" + p);
@@ -335,7 +340,8 @@ int server::run() {
     complain("cannot listen on " + request_.bind + " port " + std::to_string(request_.port));
     return exit_problem;
   }
-  const std::string shown_host = request_.bind == "0.0.0.0" ? "127.0.0.1" : request_.bind;
+  const std::string shown_host =
+      request_.bind == "0.0.0.0" ? "127.0.0.1" : host_image_of(request_.bind);
   put_line("http://" + shown_host + ":" + std::to_string(port_) + "/?token=" + token_);
   std::fflush(data());
   std::atomic<bool> done = false;
