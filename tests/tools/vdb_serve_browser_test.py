@@ -93,8 +93,10 @@ class InTheBrowser(unittest.TestCase):
 
     def test_a_length_saved_on_the_page_is_read_by_the_c_api(self):
         self.open_vehicle(7)
+        self.assertEqual(self.browser.find_element(By.ID, "title").text, "003 P SSGN ECHO II")
         self.assertIn("saved", self.edit("c200", "400"))
         self.assertAlmostEqual(self.c_api_length(), 400 * 0.3048, places=3)
+        self.browser.execute_script("window.scrollTo(0, 0)")
         self.browser.save_screenshot(os.path.join(DOCS, "vdb_serve_vehicle.png"))
 
     def test_a_value_beyond_its_bounds_is_refused_and_nothing_written(self):

@@ -143,7 +143,7 @@ function vehiclePage() {
 
   function showEntry() {
     const e = doc.entry;
-    document.getElementById("title").textContent = `${e.key.kind} ${e.key.class} ${e.key.name}`;
+    document.getElementById("title").textContent = `${e.key.image} ${e.key.class} ${e.key.name}`;
     document.title = `vdb: ${position} ${e.key.name}`;
     document.getElementById("entry-facts").replaceChildren(
       el("div", {}, `position ${position}, state ${e.state}, modified `,
