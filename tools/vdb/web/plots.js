@@ -21,28 +21,33 @@ window.vdbPlots = (() => {
     return Number.isFinite(n) ? n : null;
   }
 
+  // A tick step of 1, 2 or 5 times a power of ten giving about four intervals,
+  // and the range widened to whole steps: ticks read 0, 5, 10, not 0.58.
   function range(values) {
     let lo = Math.min(...values), hi = Math.max(...values);
     if (!Number.isFinite(lo)) { lo = 0; hi = 1; }
     if (lo === hi) { lo -= 1; hi += 1; }
-    const pad = (hi - lo) * 0.08;
-    return [lo - pad, hi + pad];
+    const rough = (hi - lo) / 4, power = Math.pow(10, Math.floor(Math.log10(rough)));
+    const step = [1, 2, 5, 10].map((m) => m * power).find((s) => s >= rough);
+    return [Math.floor(lo / step) * step - step, Math.ceil(hi / step) * step + step, step];
   }
 
-  // A frame with axes, five ticks a side, titles in operator units; returns the
+  // A frame with axes, ticks at whole steps, titles in operator units; returns the
   // element and the functions placing a value.
   function frame(title, xTitle, yTitle, xs, ys) {
     const root = svg("svg", { width, height, viewBox: `0 0 ${width} ${height}` });
-    const [x0, x1] = range(xs), [y0, y1] = range(ys);
+    const [x0, x1, xStep] = range(xs), [y0, y1, yStep] = range(ys);
     const px = (x) => left + ((x - x0) / (x1 - x0)) * (width - left - right);
     const py = (y) => height - bottom - ((y - y0) / (y1 - y0)) * (height - top - bottom);
     root.append(svg("text", { x: left, y: 14, "font-weight": "bold" }, title));
-    for (let i = 0; i <= 4; ++i) {
-      const xv = x0 + ((x1 - x0) * i) / 4, yv = y0 + ((y1 - y0) * i) / 4;
+    const round = (v) => +v.toPrecision(6);
+    for (let xv = x0; xv <= x1 + xStep / 2; xv += xStep) {
       root.append(svg("line", { class: "grid", x1: px(xv), x2: px(xv), y1: top, y2: height - bottom }));
+      root.append(svg("text", { x: px(xv), y: height - bottom + 13, "text-anchor": "middle" }, round(xv)));
+    }
+    for (let yv = y0; yv <= y1 + yStep / 2; yv += yStep) {
       root.append(svg("line", { class: "grid", x1: left, x2: width - right, y1: py(yv), y2: py(yv) }));
-      root.append(svg("text", { x: px(xv), y: height - bottom + 13, "text-anchor": "middle" }, +xv.toPrecision(4)));
-      root.append(svg("text", { x: left - 4, y: py(yv) + 3, "text-anchor": "end" }, +yv.toPrecision(4)));
+      root.append(svg("text", { x: left - 4, y: py(yv) + 3, "text-anchor": "end" }, round(yv)));
     }
     root.append(svg("line", { class: "axis", x1: left, x2: width - right, y1: height - bottom, y2: height - bottom }));
     root.append(svg("line", { class: "axis", x1: left, x2: left, y1: top, y2: height - bottom }));
