@@ -921,9 +921,11 @@ class store {
    public:
     batch_locks(store& s, std::span<const int> positions_, const lock_policy& policy) {
       names_.reserve(positions_.size());
+      csl_platform::lock_file_maker maker;  // the locks are held together
       for (const int p : positions_) {
         std::string name = s.lock_file_name(p);
-        const csl_platform::status taken = take_lock(name, policy.retries);
+        const csl_platform::status taken = take_lock(
+            name, policy.retries, [&](const std::string& n) { return maker.create_exclusive(n); });
         if (!taken.ok() && policy.timeout == on_lock_timeout::give_up) {
           failure_ = taken;
           refused_at_ = p;
@@ -1186,9 +1188,11 @@ class store {
 
   // At most retries + 1 attempts and retries waits; only a lock file that exists
   // is waited for, any other failure gives up at once.
-  static csl_platform::status take_lock(const std::string& name, int retries) {
+  template <class Create = csl_platform::status (*)(const std::string&)>
+  static csl_platform::status take_lock(const std::string& name, int retries,
+                                        Create&& create = csl_platform::create_exclusive) {
     for (int attempt = 0;; ++attempt) {
-      const csl_platform::status s = csl_platform::create_exclusive(name);
+      const csl_platform::status s = create(name);
       if (s.ok() || !csl_platform::already_exists(s) || attempt >= retries) return s;
       csl_platform::sleep_seconds(lock_wait_seconds);
     }

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
 #include <utility>
 
 namespace csl_platform {
@@ -249,16 +250,50 @@ status read_whole(const std::string& name, std::string& content) {
   return close(f);
 }
 
-status create_exclusive(const std::string& name) {
-  if (int e = injected(step::create_exclusive, name)) return status{e};
-  int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+namespace {
+status created_new(const std::string& name) {
+  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return last_error();
   ::close(fd);
   return {};
 }
+}  // namespace
+
+status create_exclusive(const std::string& name) {
+  if (int e = injected(step::create_exclusive, name)) return status{e};
+  return created_new(name);
+}
 
 bool already_exists(const status& s) {
   return s.error == EEXIST;
+}
+
+lock_file_maker::~lock_file_maker() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+status lock_file_maker::create_exclusive(const std::string& name) {
+  if (int e = injected(step::create_exclusive, name)) return status{e};
+  if (fd_ < 0 && !plain_) {
+    // Unnamed until linked, so that nothing is left behind when this process stops.
+    const std::size_t slash = name.rfind('/');
+    const std::string directory = slash == std::string::npos ? "." : name.substr(0, slash + 1);
+    fd_ = ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    plain_ = fd_ < 0;
+  }
+  if (fd_ >= 0) {
+    const std::string shared = "/proc/self/fd/" + std::to_string(fd_);
+    if (::linkat(AT_FDCWD, shared.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      return {};
+    }
+    if (errno == EEXIST) return last_error();
+    // No /proc, another file system, too many names, or every name made was
+    // removed: the file can take no more.
+    ::close(fd_);
+    fd_ = -1;
+    plain_ = true;
+  }
+  return created_new(name);
 }
 
 status remove(const std::string& name) {

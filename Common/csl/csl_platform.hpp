@@ -102,6 +102,29 @@ status read_whole(const std::string& name, std::string& content);
 status create_exclusive(const std::string& name);
 // The failure of create_exclusive that means another holds the file.
 bool already_exists(const status& s);
+
+// Exclusive creation of many lock files that are held together: each is a further
+// name of one empty file, made when the first is needed, so that no file is
+// allocated per lock. ext4 without a journal, allocating a file, passes over every
+// file freed in the last half minute: while other programs create and remove files,
+// each lock file could cost a millisecond. A name is taken exactly as
+// create_exclusive takes it (it fails when the name exists). Where the system
+// cannot make such names (no unnamed files, no /proc, another file system), each is
+// created by create_exclusive. The names share their file's times: those of the
+// first.
+class lock_file_maker {
+ public:
+  lock_file_maker() = default;
+  ~lock_file_maker();  // the names made stay
+  lock_file_maker(const lock_file_maker&) = delete;
+  lock_file_maker& operator=(const lock_file_maker&) = delete;
+
+  status create_exclusive(const std::string& name);
+
+ private:
+  int fd_ = -1;
+  bool plain_ = false;  // names are made by create_exclusive
+};
 status remove(const std::string& name);
 
 void sleep_seconds(double seconds);

@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,29 @@ TEST(platform_files, OpenNeverCreatesAndExclusiveCreateRefusesAnExistingFile) {
   EXPECT_EQ(csl_platform::create_exclusive(name).error, EEXIST);
   EXPECT_TRUE(csl_platform::remove(name).ok());
   EXPECT_EQ(csl_platform::remove(name).error, ENOENT);
+}
+
+// Lock files made together are names of one file: each is exclusive, each goes
+// alone, and once every one has gone the next is an ordinary new file.
+TEST(platform_files, LockFilesMadeTogetherAreExclusiveAndGoOneByOne) {
+  const test_files::temp_dir dir;
+  const std::string a = dir.file("db_LOCK_ 1"), b = dir.file("db_LOCK_ 2");
+  csl_platform::lock_file_maker maker;
+  EXPECT_TRUE(maker.create_exclusive(a).ok());
+  EXPECT_EQ(maker.create_exclusive(a).error, EEXIST);
+  EXPECT_TRUE(maker.create_exclusive(b).ok());
+  EXPECT_EQ(csl_platform::create_exclusive(b).error, EEXIST);
+  EXPECT_TRUE(csl_platform::remove(a).ok());
+  EXPECT_TRUE(std::filesystem::exists(b));
+  EXPECT_TRUE(csl_platform::remove(b).ok());
+  EXPECT_TRUE(maker.create_exclusive(a).ok());
+  EXPECT_TRUE(std::filesystem::is_regular_file(a));
+  EXPECT_EQ(std::filesystem::file_size(a), 0U);
+  std::vector<std::string> left;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+    left.push_back(e.path().filename().string());
+  }
+  EXPECT_EQ(left, std::vector<std::string>{"db_LOCK_ 1"});
 }
 
 TEST(platform_faults, InjectedFailuresReplaceTheStepAndClosingStillReleases) {

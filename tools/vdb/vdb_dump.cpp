@@ -20,22 +20,21 @@ namespace vdb {
 namespace {
 
 namespace fields = sm_model_vehicle_fields;
-namespace format = dump_format;
 using entry_type = sm_model_vehicle_database::key_rec;
 
 template <class T>
-format::bytes_view bytes_of(const T& t) {
+dump_format::bytes_view bytes_of(const T& t) {
   return {reinterpret_cast<const std::uint8_t*>(&t), sizeof t};
 }
 
 std::string header_line() {
   const auto& h = store().header();
   std::string out = "{\"format\":";
-  format::put_string(out, format::format_name);
-  out += ",\"version\":" + std::to_string(format::version) + ",\"passwords\":[";
+  dump_format::put_string(out, dump_format::format_name);
+  out += ",\"version\":" + std::to_string(dump_format::version) + ",\"passwords\":[";
   for (std::size_t i = 0; i < h.passwords.size(); ++i) {
     if (i > 0) out += ',';
-    format::put_text(out, bytes_of(h.passwords[i]));
+    dump_format::put_text(out, bytes_of(h.passwords[i]));
   }
   out += "],\"fill\":\"" + hex_of(h.fill.data(), h.fill.size()) + "\",\"counters\":[";
   for (std::size_t i = 0; i < h.number.size(); ++i) {
@@ -45,14 +44,14 @@ std::string header_line() {
     if (n >= 0) {
       out += std::to_string(n);
     } else {
-      format::put_hex_form(out, bytes_of(h.number[i]));
+      dump_format::put_hex_form(out, bytes_of(h.number[i]));
     }
   }
   return out + "]}\n";
 }
 
 // The characteristics in the tables' order: a dump reads as show lists them.
-void put_characteristics(std::string& out, format::bytes_view record) {
+void put_characteristics(std::string& out, dump_format::bytes_view record) {
   // Records mostly hold the same instances: the names the last one had at each
   // place, made once, spare making them again.
   struct named {
@@ -70,20 +69,20 @@ void put_characteristics(std::string& out, format::bytes_view record) {
     if (n.what != f.what || n.at.outer != at.outer || n.at.inner != at.inner) {
       n = {f.what, at, fields::instance_name(f, at)};
     }
-    format::put_string(out, n.name);
+    dump_format::put_string(out, n.name);
     out += ':';
-    format::put_value(out, f, at, record);
+    dump_format::put_value(out, f, at, record);
   });
   out += '}';
 }
 
-std::string entry_line(int position, const entry_type& e, format::bytes_view record) {
+std::string entry_line(int position, const entry_type& e, dump_format::bytes_view record) {
   std::string out = "{\"position\":" + std::to_string(position) + ",\"state\":";
-  format::put_state(out, static_cast<std::uint8_t>(e.state));
+  dump_format::put_state(out, static_cast<std::uint8_t>(e.state));
   out += ",\"time\":";
-  format::put_time(out, bytes_of(e.mod_time));
+  dump_format::put_time(out, bytes_of(e.mod_time));
   out += ",\"key\":";
-  format::put_key(out, bytes_of(e.details));
+  dump_format::put_key(out, bytes_of(e.details));
   out += ",\"fill\":\"" + hex_of(e.fill.data(), e.fill.size()) + "\",\"characteristics\":";
   put_characteristics(out, record);
   out += ",\"gaps\":";
@@ -93,7 +92,7 @@ std::string entry_line(int position, const entry_type& e, format::bytes_view rec
 
 // A position the dump leaves out is one that load --replace makes again: the
 // empty entry (every byte zero) and the default record.
-bool as_made_afresh(const entry_type& e, format::bytes_view record) {
+bool as_made_afresh(const entry_type& e, dump_format::bytes_view record) {
   static const entry_type empty{};
   const auto& base = dump_record::default_record();
   return std::memcmp(&e, &empty, sizeof e) == 0 &&
@@ -207,7 +206,7 @@ int dump(const options&, const dump_request& request) {
       continue;
     }
     const entry_type& e = store().header().entry(p);
-    const format::bytes_view record = bytes_of(item);
+    const dump_format::bytes_view record = bytes_of(item);
     if (!as_made_afresh(e, record)) out.put(entry_line(p, e, record));
   }
   if (!out.finished(whole)) return exit_problem;

@@ -31,7 +31,6 @@ namespace {
 
 namespace fields = sm_model_vehicle_fields;
 namespace kind = sm_model_vehicle_kind;
-namespace format = dump_format;
 using json = nlohmann::json;
 using entry_type = sm_model_vehicle_database::key_rec;
 using dump_record::record_bytes;
@@ -152,7 +151,7 @@ std::optional<std::pair<fields::located, fields::instance>> instance_named(std::
 
 class record_builder {
  public:
-  explicit record_builder(const format::value_check& check) : check_(check) {
+  explicit record_builder(const dump_format::value_check& check) : check_(check) {
     given_.reserve(2048);
   }
 
@@ -164,7 +163,8 @@ class record_builder {
     for (const auto& [name, value] : values.items()) {
       const auto target = instance_named(name);
       if (!target) return name + ": no such characteristic";
-      if (std::string e = format::value_from(value, target->first, target->second, record, check_);
+      if (std::string e =
+              dump_format::value_from(value, target->first, target->second, record, check_);
           !e.empty()) {
         return e;
       }
@@ -188,7 +188,7 @@ class record_builder {
     if (!target) return false;
     const std::size_t bit = bit_of(target->first, target->second);
     if (marked_[bit]) return false;
-    if (!format::value_from(value, target->first, target->second, record, check_).empty()) {
+    if (!dump_format::value_from(value, target->first, target->second, record, check_).empty()) {
       return false;
     }
     marked_[bit] = true;
@@ -231,7 +231,7 @@ class record_builder {
     return target;
   }
 
-  format::value_check check_;
+  dump_format::value_check check_;
   std::vector<std::pair<std::string, std::pair<fields::located, fields::instance>>> recent_;
   std::size_t taken_ = 0;
   std::vector<std::pair<fields::located, fields::instance>> given_;
@@ -377,12 +377,13 @@ std::string members_known(const json& j, std::initializer_list<std::string_view>
 
 // The header line: format, version, passwords, fill and counters.
 std::string preamble_from(const json& j, std::array<std::uint8_t, preamble_size>& bytes) {
-  const std::string wanted = "not a \"vdb dump\" of version " + std::to_string(format::version);
-  if (!j.is_object() || j.value("format", "") != format::format_name) return wanted;
+  const std::string wanted =
+      "not a \"vdb dump\" of version " + std::to_string(dump_format::version);
+  if (!j.is_object() || j.value("format", "") != dump_format::format_name) return wanted;
   if (j.value("version", 0) == 1) {
     return "a dump of version 1, which this vdb no longer reads: dump the database again";
   }
-  if (j.value("version", 0) != format::version) return wanted;
+  if (j.value("version", 0) != dump_format::version) return wanted;
   if (std::string e = members_known(j, {"format", "version", "passwords", "fill", "counters"});
       !e.empty()) {
     return e;
@@ -393,11 +394,11 @@ std::string preamble_from(const json& j, std::array<std::uint8_t, preamble_size>
   if (!counters.is_array() || counters.size() != 3) return "counters are 3 numbers";
   const std::span<std::uint8_t> all(bytes);
   for (std::size_t i = 0; i < 3; ++i) {
-    if (std::string e = format::text_from(passwords[i], all.subspan(10 * i, 10)); !e.empty()) {
+    if (std::string e = dump_format::text_from(passwords[i], all.subspan(10 * i, 10)); !e.empty()) {
       return "password " + std::to_string(i + 1) + ": " + e;
     }
   }
-  if (std::string e = format::hex_from(j["fill"], all.subspan(30, 2)); !e.empty()) {
+  if (std::string e = dump_format::hex_from(j["fill"], all.subspan(30, 2)); !e.empty()) {
     return "fill: " + e;
   }
   for (std::size_t i = 0; i < 3; ++i) {
@@ -407,7 +408,7 @@ std::string preamble_from(const json& j, std::array<std::uint8_t, preamble_size>
         c.get<std::int64_t>() <= 0x7FFFFFFF) {
       const auto n = static_cast<std::int32_t>(c.get<std::int64_t>());
       std::memcpy(counter.data(), &n, 4);
-    } else if (!c.is_object() || !format::hex_from(c, counter).empty() || counter[3] < 0x80) {
+    } else if (!c.is_object() || !dump_format::hex_from(c, counter).empty() || counter[3] < 0x80) {
       return "counter " + std::to_string(i + 1) + " is a number 0 .. 2147483647";
     }
   }
@@ -448,10 +449,10 @@ std::string entry_from(const json& j, int& position, slot& s, record_builder& bu
   }
   position = j["position"].get<int>();
   const std::span<std::uint8_t> entry(s.entry);
-  for (const std::string& e : {format::key_from(j["key"], entry.subspan(0, 32)),
-                               format::state_from(j["state"], s.entry[32]),
-                               format::hex_from(j["fill"], entry.subspan(33, 3)),
-                               format::time_from(j["time"], entry.subspan(36, 24))}) {
+  for (const std::string& e : {dump_format::key_from(j["key"], entry.subspan(0, 32)),
+                               dump_format::state_from(j["state"], s.entry[32]),
+                               dump_format::hex_from(j["fill"], entry.subspan(33, 3)),
+                               dump_format::time_from(j["time"], entry.subspan(36, 24))}) {
     if (!e.empty()) return e;
   }
   static const json no_gaps = json::array();
@@ -688,7 +689,7 @@ bool checked(const load_request& r, std::array<std::uint8_t, preamble_size>& pre
       if (!streamed) j = json::parse(line);
     } catch (const json::parse_error& e) {
       fault(header_seen ? "not JSON: " + parse_failure_of(e)
-                        : "not a \"vdb dump\" of version " + std::to_string(format::version));
+                        : "not a \"vdb dump\" of version " + std::to_string(dump_format::version));
       if (!header_seen) break;
       continue;
     }
