@@ -3,8 +3,8 @@ selenium): the database page lists the sample's vehicles; a length changed on th
 vehicle page of position 7 is what the C API then reads; a value beyond its editing
 bounds is refused with the files unchanged; a change made by vdb set while the page
 is open makes the page's save refuse; the plots show one point per stored value.
-Saves screenshots of a vehicle page and of its plots into DOCS.
-Usage: vdb_serve_browser_test.py VDB DRIVER DOCS"""
+Saves screenshots of a vehicle page and of its plots into SHOTS (a directory).
+Usage: vdb_serve_browser_test.py VDB DRIVER SHOTS"""
 import json
 import os
 import re
@@ -24,7 +24,7 @@ except ImportError:
 
 from vdb_serve_common import Served
 
-VDB, DRIVER, DOCS = sys.argv[1:4]
+VDB, DRIVER, SHOTS = sys.argv[1:4]
 del sys.argv[1:4]
 if not (os.access("/usr/bin/chromium", os.X_OK) and os.access("/usr/bin/chromedriver", os.X_OK)):
     print("skipped: no chromium or chromedriver (apt-get install chromium chromium-driver)")
@@ -97,7 +97,7 @@ class InTheBrowser(unittest.TestCase):
         self.assertIn("saved", self.edit("c200", "400"))
         self.assertAlmostEqual(self.c_api_length(), 400 * 0.3048, places=3)
         self.browser.execute_script("window.scrollTo(0, 0)")
-        self.browser.save_screenshot(os.path.join(DOCS, "vdb_serve_vehicle.png"))
+        self.browser.save_screenshot(os.path.join(SHOTS, "vdb_serve_vehicle.png"))
 
     def test_a_value_beyond_its_bounds_is_refused_and_nothing_written(self):
         self.open_vehicle(7)
@@ -128,7 +128,7 @@ class InTheBrowser(unittest.TestCase):
                   for plot in ["plot-bb", "plot-nb", "plot-wb"]}
         # Three sources in each of three modes; the two tonals; the ten wideband slots.
         self.assertEqual(points, {"plot-bb": 9, "plot-nb": 2, "plot-wb": 10})
-        self.browser.find_element(By.ID, "plots").screenshot(os.path.join(DOCS, "vdb_serve_plots.png"))
+        self.browser.find_element(By.ID, "plots").screenshot(os.path.join(SHOTS, "vdb_serve_plots.png"))
 
 
 if __name__ == "__main__":
