@@ -87,6 +87,8 @@ struct batch_result {
 };
 // Positions a batch makes durable together: its records are held in memory.
 inline constexpr std::size_t batch_chunk = 256;
+// Positions whose records items_at_positions reads under their locks together.
+inline constexpr std::size_t read_chunk = 64;
 
 // CRC-32 (the polynomial of zip and Ethernet) of a journal's bytes.
 std::uint32_t checksum_of(const void* bytes, std::size_t size);
@@ -264,14 +266,26 @@ class store {
     constexpr const char* place = "csl_database.item_at_position";
     check_position(position, place);
     const held_lock guard(*this, position, lock_kind::reader);
-    if (guard.locked()) return read_item(into, position);
-    journal_type j;
-    if (read_journal(journal_file_name(position), position, j) == journal_found::whole &&
-        j.with_item != 0) {
-      std::memcpy(static_cast<void*>(&into), &j.the_item, sizeof(item));
-      return true;
+    return read_at(position, into, guard.locked());
+  }
+
+  // The records at many positions, each read as item_at_position reads it, a
+  // chunk at a time: the chunk's read locks are held together, as names of one
+  // file (csl_platform::lock_file_maker), so that reading a whole database does
+  // not make a file per position; they are released before `visit(position,
+  // record, readable)` sees the chunk's records. The memory held is one chunk's.
+  template <class Visit>
+  void items_at_positions(std::span<const int> positions_, Visit&& visit,
+                          std::size_t chunk = read_chunk) {
+    for (const int p : positions_) check_position(p, "csl_database.items_at_positions");
+    std::vector<item> items(std::min(chunk, positions_.size()));
+    std::vector<bool> readable(items.size());
+    for (std::size_t from = 0; from < positions_.size(); from += chunk) {
+      const std::span<const int> part =
+          positions_.subspan(from, std::min(chunk, positions_.size() - from));
+      read_together(part, items, readable);
+      for (std::size_t i = 0; i < part.size(); ++i) visit(part[i], items[i], readable[i]);
     }
-    return settled_read(into, position, false, nullptr);
   }
 
   // Stores the item and its key at the key's position and stamps the entry with
@@ -640,13 +654,47 @@ class store {
   // One attempt: a file that exists is a holder, whom a reader never waits for;
   // any other failure (no permission, a read-only file system) is reported, and
   // the reader reads without the lock.
-  bool read_lock(const std::string& name) {
-    const csl_platform::status s = csl_platform::create_exclusive(name);
+  template <class Create = csl_platform::status (*)(const std::string&)>
+  bool read_lock(const std::string& name, Create&& create = csl_platform::create_exclusive) {
+    const csl_platform::status s = create(name);
     if (s.ok()) return true;
     if (!csl_platform::already_exists(s)) report_lock_failure(name);
     return false;
   }
   static void unlock(const std::string& name) { csl_platform::remove(name); }
+
+  // A position's record, read under its lock when `locked`; otherwise from a whole
+  // journal of the position when there is one, or as it settles in place.
+  bool read_at(int position, item& into, bool locked) {
+    if (locked) return read_item(into, position);
+    journal_type j;
+    if (read_journal(journal_file_name(position), position, j) == journal_found::whole &&
+        j.with_item != 0) {
+      std::memcpy(static_cast<void*>(&into), &j.the_item, sizeof(item));
+      return true;
+    }
+    return settled_read(into, position, false, nullptr);
+  }
+
+  // The records of `part`, each read under its read lock when that could be had,
+  // the locks held until all are read and then released.
+  void read_together(std::span<const int> part, std::vector<item>& items,
+                     std::vector<bool>& readable) {
+    struct held {
+      std::vector<std::string> names;
+      ~held() {
+        for (const std::string& n : names) unlock(n);
+      }
+    } locks;
+    csl_platform::lock_file_maker maker;
+    for (std::size_t i = 0; i < part.size(); ++i) {
+      std::string name = lock_file_name(part[i]);
+      const bool locked =
+          read_lock(name, [&](const std::string& n) { return maker.create_exclusive(n); });
+      if (locked) locks.names.push_back(std::move(name));
+      readable[i] = read_at(part[i], items[i], locked);
+    }
+  }
 
   // A writer waits for a position's lock (and carries on after the last retry);
   // a reader takes it only when nobody holds it.

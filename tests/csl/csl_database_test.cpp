@@ -112,6 +112,32 @@ TEST_F(store_test, ItemOfReadsTheRecordAtTheKeysPosition) {
   EXPECT_EQ(vdb_bytes::bytes_of(kept), vdb_bytes::bytes_of(last));
 }
 
+// Many records read a chunk at a time give what single reads give; the chunk's
+// locks are gone before its records are handed over, and a lock another holds
+// stays where it is.
+TEST_F(store_test, ManyRecordsReadTogetherAreThoseReadOneByOne) {
+  test_files::write_database(base, {frigate, last_slot});
+  initialise();
+  ASSERT_TRUE(csl_platform::create_exclusive(db.lock_file_name(2000)).ok());
+  const std::vector<int> at = {1, 1991, 2000};
+  std::vector<int> seen_at;
+  db.items_at_positions(
+      at,
+      [&](int p, const sm_model_vehicle::data& d, bool read) {
+        seen_at.push_back(p);
+        EXPECT_TRUE(read);
+        sm_model_vehicle::data alone;
+        ASSERT_TRUE(db.item_at_position(p, alone));
+        EXPECT_EQ(vdb_bytes::bytes_of(d), vdb_bytes::bytes_of(alone)) << p;
+        EXPECT_EQ(exists(db.lock_file_name(p)), p == 2000) << p;
+      },
+      2);
+  EXPECT_EQ(seen_at, at);
+  EXPECT_FALSE(exists(db.lock_file_name(1)));
+  EXPECT_FALSE(exists(db.lock_file_name(1991)));
+  EXPECT_TRUE(exists(db.lock_file_name(2000)));
+}
+
 TEST_F(store_test, OnlyPermanenceAndLibraryNumberSelectTheEntry) {
   test_files::write_database(base, {frigate});
   initialise();

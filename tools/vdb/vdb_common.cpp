@@ -276,6 +276,10 @@ bool read_item(int position, sm_model_vehicle::data& item) {
   return store().item_at_position(position, item);
 }
 
+void for_each_item(std::span<const int> positions, const item_visitor& visit) {
+  store().items_at_positions(positions, visit);
+}
+
 std::uint8_t state_byte_of(int position) {
   return static_cast<std::uint8_t>(store().header().entry(position).state);
 }

@@ -106,6 +106,11 @@ void load_index();
 // position's read lock, or from the journal of a write in flight); false when it
 // could not be read whole.
 bool read_item(int position, sm_model_vehicle::data& item);
+// The records of many positions, each read as read_item reads it, handed over in
+// order with whether it could be read whole; their read locks are taken a few
+// dozen at a time, which costs far less than one by one.
+using item_visitor = std::function<void(int position, const sm_model_vehicle::data&, bool read)>;
+void for_each_item(std::span<const int> positions, const item_visitor& visit);
 
 // A change of one position's index entry and record, made under the position's
 // lock (the store's modify): it returns false, having said why, to write nothing.

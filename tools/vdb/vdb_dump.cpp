@@ -194,21 +194,21 @@ int dump(const options&, const dump_request& request) {
   if (!out.usable()) return exit_problem;
   out.put(header_line());
   bool whole = true;
-  sm_model_vehicle::data item{};
   const int count = static_cast<int>(request.positions.size());
-  for (int i = 0; i < count; ++i) {
-    const int p = request.positions[static_cast<std::size_t>(i)];
+  int i = 0;
+  for_each_item(request.positions, [&](int p, const sm_model_vehicle::data& item, bool read) {
     if (i % 64 == 0 || i + 1 == count)
       show_progress("dumping position", i + 1, count, i + 1 == count);
-    if (!read_item(p, item)) {
+    ++i;
+    if (!read) {
       complain("position " + std::to_string(p) + " left out: its record cannot be read");
       whole = false;
-      continue;
+      return;
     }
     const entry_type& e = store().header().entry(p);
     const dump_format::bytes_view record = bytes_of(item);
     if (!as_made_afresh(e, record)) out.put(entry_line(p, e, record));
-  }
+  });
   if (!out.finished(whole)) return exit_problem;
   if (!whole) complain("the dump is not whole");
   return whole ? exit_ok : exit_problem;

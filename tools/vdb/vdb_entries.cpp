@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -103,17 +104,31 @@ bool selected(const list_filter& filter, std::uint8_t state, const listed& e) {
   return !filter.group || library_group_of(e.key) == filter.group;
 }
 
-std::optional<std::array<float, 3>> dimensions_at(int position) {
-  sm_model_vehicle::data item{};
-  if (!read_item(position, item)) return std::nullopt;
-  return std::array<float, 3>{item.physical.c200.metres(), item.physical.c203.metres(),
-                              item.physical.c215.metres()};
+// Length, Height and Width of each entry listed, from its record.
+bool dimensions_of(std::span<listed> entries) {
+  std::vector<int> at;
+  at.reserve(entries.size());
+  for (const listed& e : entries) at.push_back(e.position);
+  bool sound = true;
+  std::size_t i = 0;
+  for_each_item(at, [&](int p, const sm_model_vehicle::data& item, bool read) {
+    listed& e = entries[i++];
+    if (!read) {
+      complain("the record at position " + std::to_string(p) + " cannot be read");
+      sound = false;
+      return;
+    }
+    e.dimensions = std::array<float, 3>{item.physical.c200.metres(), item.physical.c203.metres(),
+                                        item.physical.c215.metres()};
+  });
+  return sound;
 }
 
 // The entries in use that the filter selects; false when an entry's state byte
 // is no state (reported) or a record could not be read.
 bool entries_listed(const list_filter& filter, std::vector<listed>& out) {
   bool sound = true;
+  const std::size_t first = out.size();
   for (int p = 1; p <= positions; ++p) {
     const std::uint8_t byte = state_byte_of(p);
     const auto state = state_image_of(byte);
@@ -126,12 +141,9 @@ bool entries_listed(const list_filter& filter, std::vector<listed>& out) {
     if (byte == 0) continue;
     listed e{p, store().value_of(p), *state, store().mod_time_of(p), std::nullopt};
     if (!selected(filter, byte, e)) continue;
-    e.dimensions = dimensions_at(p);
-    if (!e.dimensions) complain("the record at position " + std::to_string(p) + " cannot be read");
-    sound = sound && e.dimensions.has_value();
     out.push_back(e);
   }
-  return sound;
+  return dimensions_of(std::span<listed>(out).subspan(first)) && sound;
 }
 
 std::string dimension_image_of(const std::optional<std::array<float, 3>>& d, std::size_t i) {
