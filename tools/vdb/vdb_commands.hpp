@@ -2,6 +2,7 @@
 // returns the tool's exit code (vdb::exit_ok, exit_problem).
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -101,6 +102,18 @@ struct problem {
 std::vector<problem> problems_of_database();
 // The problems, one line each, or "no problems".
 int verify(const options& opts);
+
+// The bounds of a new vehicle's identity, checked alike by the command line's
+// options and by every other front end (new_vehicle_problem).
+struct bounds_of_identity {
+  int first;
+  int last;
+  bool holds(int v) const { return v >= first && v <= last; }
+};
+inline constexpr bounds_of_identity library_numbers{0, 999};
+inline constexpr bounds_of_identity qualifiers{1, 64};
+inline constexpr bounds_of_identity issues{0, 255};
+inline constexpr std::size_t identity_text_size = 12;  // of the name and of the class
 
 // A new vehicle: the default record under the kind the request names, stored at
 // the kind's position when that is empty. Prints the position.

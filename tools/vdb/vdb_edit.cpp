@@ -252,11 +252,17 @@ std::optional<csl_time::time> time_from(const std::string& text) {
 }
 
 std::optional<std::string> new_vehicle_problem(const new_vehicle_request& r) {
-  if (r.library_number < 0 || r.library_number > 999) return "the library number is 0 .. 999";
-  if (r.name.size() > 12) return "the name is at most 12 characters";
-  if (r.class_name.size() > 12) return "the class is at most 12 characters";
-  if (r.qualifier < 1 || r.qualifier > 64) return "the qualifier is 1 .. 64";
-  if (r.issue < 0 || r.issue > 255) return "the issue is 0 .. 255";
+  const auto range = [](const bounds_of_identity& b) {
+    return std::to_string(b.first) + " .. " + std::to_string(b.last);
+  };
+  const std::string at_most = "at most " + std::to_string(identity_text_size) + " characters";
+  if (!library_numbers.holds(r.library_number)) {
+    return "the library number is " + range(library_numbers);
+  }
+  if (r.name.size() > identity_text_size) return "the name is " + at_most;
+  if (r.class_name.size() > identity_text_size) return "the class is " + at_most;
+  if (!qualifiers.holds(r.qualifier)) return "the qualifier is " + range(qualifiers);
+  if (!issues.holds(r.issue)) return "the issue is " + range(issues);
   return std::nullopt;
 }
 

@@ -213,23 +213,26 @@ void add_new(CLI::App& app, command_line& cl) {
   CLI::App* sub = app.add_subcommand("new", "Store a new vehicle with the default record");
   sub->add_option("library_number", cl.request.library_number, "Library number, 0 .. 999")
       ->required()
-      ->check(decimal_in(0, 999));
+      ->check(decimal_in(vdb::library_numbers.first, vdb::library_numbers.last));
   sub->add_option("--permanence", cl.permanence_name, "perm (default) or temp")
       ->check(CLI::IsMember({"perm", "temp"}, CLI::ignore_case));
+  const auto at_most = [](const char* what) {
+    return CLI::Validator(
+        [](const std::string& s) {
+          return s.size() > vdb::identity_text_size ? "at most 12 characters" : "";
+        },
+        what);
+  };
   sub->add_option("--name", cl.request.name, "Vehicle name, at most 12 characters")
       ->required()
-      ->check(CLI::Validator(
-          [](const std::string& s) { return s.size() > 12 ? "at most 12 characters" : ""; },
-          "NAME"));
+      ->check(at_most("NAME"));
   sub->add_option("--class", cl.request.class_name, "Vehicle class, at most 12 characters")
       ->required()
-      ->check(CLI::Validator(
-          [](const std::string& s) { return s.size() > 12 ? "at most 12 characters" : ""; },
-          "CLASS"));
+      ->check(at_most("CLASS"));
   sub->add_option("--qualifier", cl.request.qualifier, "Qualifier, 1 .. 64 (default 1)")
-      ->check(CLI::Range(1, 64));
+      ->check(CLI::Range(vdb::qualifiers.first, vdb::qualifiers.last));
   sub->add_option("--issue", cl.request.issue, "Issue, 0 .. 255 (default 0)")
-      ->check(CLI::Range(0, 255));
+      ->check(CLI::Range(vdb::issues.first, vdb::issues.last));
   sub->callback([&cl] {
     cl.request.permanence = CLI::detail::to_lower(cl.permanence_name) == "temp"
                                 ? sm_model_vehicle_kind::temp

@@ -83,9 +83,9 @@ struct set_outcome {
 };
 set_outcome set_values(const options& opts, const set_request& request);
 
-// What is wrong with a new vehicle's identity, as the command line's options
-// bound it (library number 0 .. 999, name and class at most 12 characters,
-// qualifier 1 .. 64, issue 0 .. 255); none when nothing is.
+// What is wrong with a new vehicle's identity, within the bounds the command
+// line's options check too (library_numbers, qualifiers, issues,
+// identity_text_size); none when nothing is.
 std::optional<std::string> new_vehicle_problem(const new_vehicle_request& request);
 // The position of the new vehicle; none (with a diagnostic) when it was not stored.
 std::optional<int> stored_new_vehicle(const options& opts, const new_vehicle_request& request);
